@@ -1,0 +1,107 @@
+#include "tables/record_registry.h"
+
+#include <string>
+#include <vector>
+
+namespace velimora {
+namespace {
+
+using Args = std::vector<Term>;
+
+int int_at(const Args& a, std::size_t i) { return static_cast<int>(a[i].integer); }
+const std::string& text_at(const Args& a, std::size_t i) { return a[i].text; }
+char char_at(const Args& a, std::size_t i) { return a[i].text[0]; }
+
+IndexRow index_row(const Args& a) {
+  return {int_at(a, 0), int_at(a, 1), text_at(a, 2), text_at(a, 3), int_at(a, 4), int_at(a, 5)};
+}
+
+JunctionRow junction_row(const Args& a) {
+  return {int_at(a, 0), int_at(a, 1), text_at(a, 2), text_at(a, 3), text_at(a, 4)};
+}
+
+// A start-up table: its record name, its fields (i integer, t text, c character) and how a
+// checked record is added.
+struct RecordKind {
+  std::string_view name;
+  std::string_view fields;
+  void (*add)(StartupTables&, const Args&);
+};
+
+constexpr RecordKind kKinds[] = {
+    {.name = "u0", .fields = "iittii", .add = [](StartupTables& t, const Args& a) {
+       t.u0.add(index_row(a));
+     }},
+    {.name = "u1", .fields = "iiittii", .add = [](StartupTables& t, const Args& a) {
+       t.u1.add({int_at(a, 0), int_at(a, 1), int_at(a, 2), text_at(a, 3), text_at(a, 4),
+                 int_at(a, 5), int_at(a, 6)});
+     }},
+    {.name = "u2", .fields = "iittii", .add = [](StartupTables& t, const Args& a) {
+       t.u2.add(index_row(a));
+     }},
+    {.name = "u4", .fields = "iittii", .add = [](StartupTables& t, const Args& a) {
+       t.u4.add(index_row(a));
+     }},
+    {.name = "fi", .fields = "ci", .add = [](StartupTables& t, const Args& a) {
+       t.fi.add({char_at(a, 0), int_at(a, 1)});
+     }},
+    {.name = "kh", .fields = "i", .add = [](StartupTables& t, const Args& a) {
+       t.kh.add(int_at(a, 0));
+     }},
+    {.name = "x", .fields = "iittt", .add = [](StartupTables& t, const Args& a) {
+       t.x.add(junction_row(a));
+     }},
+    {.name = "xd", .fields = "iittt", .add = [](StartupTables& t, const Args& a) {
+       t.xd.add(junction_row(a));
+     }},
+    {.name = "nv", .fields = "iii", .add = [](StartupTables& t, const Args& a) {
+       t.nv.add({int_at(a, 0), int_at(a, 1), int_at(a, 2)});
+     }},
+    {.name = "pos", .fields = "tii", .add = [](StartupTables& t, const Args& a) {
+       t.pos.add({text_at(a, 0), int_at(a, 1), int_at(a, 2)});
+     }},
+};
+
+Term::Kind kind_of(char field) {
+  switch (field) {
+    case 'i': return Term::Kind::kInteger;
+    case 't': return Term::Kind::kText;
+    default: return Term::Kind::kChar;
+  }
+}
+
+std::string signature(const RecordKind& k) {
+  std::string s = std::string(k.name) + "(";
+  for (std::size_t i = 0; i < k.fields.size(); ++i) {
+    if (i > 0) s += ", ";
+    s += term_kind_name(kind_of(k.fields[i]));
+  }
+  return s + ")";
+}
+
+}  // namespace
+
+Status add_startup_record(StartupTables& tables, const Record& record) {
+  for (const RecordKind& k : kKinds) {
+    if (k.name != record.name) continue;
+    if (record.args.size() != k.fields.size()) {
+      return Error{"'" + record.name + "' takes " + std::to_string(k.fields.size()) +
+                   " arguments, " + signature(k) + ", not " + std::to_string(record.args.size())};
+    }
+    for (std::size_t i = 0; i < k.fields.size(); ++i) {
+      if (record.args[i].kind != kind_of(k.fields[i])) {
+        return Error{"argument " + std::to_string(i + 1) + " of '" + record.name + "' is a " +
+                     term_kind_name(record.args[i].kind) + "; expected " + signature(k)};
+      }
+    }
+    k.add(tables, record.args);
+    return Status();
+  }
+  return Error{"no table is named '" + record.name + "'"};
+}
+
+Status load_startup_records(std::string_view path, StartupTables& tables) {
+  return load_records(path, [&tables](const Record& r) { return add_startup_record(tables, r); });
+}
+
+}  // namespace velimora

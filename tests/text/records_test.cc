@@ -1,0 +1,77 @@
+#include "text/records.h"
+
+#include <gtest/gtest.h>
+
+#include "testing/temp_dir.h"
+
+namespace velimora {
+namespace {
+
+TEST(ParseRecord, ReadsEveryArgumentKind) {
+  Result<Record> r = parse_record(
+      R"( u0( 5, -12, "a\"b\\c\n", 'x', '\n', ['q', "r", [1]] , "" ) )");
+  ASSERT_TRUE(r) << r.error();
+  EXPECT_EQ(r->name, "u0");
+  ASSERT_EQ(r->args.size(), 7u);
+  EXPECT_EQ(r->args[0].integer, 5);
+  EXPECT_EQ(r->args[1].integer, -12);
+  EXPECT_EQ(r->args[2].kind, Term::Kind::kText);
+  EXPECT_EQ(r->args[2].text, "a\"b\\c\n");
+  EXPECT_EQ(r->args[3].kind, Term::Kind::kChar);
+  EXPECT_EQ(r->args[3].text, "x");
+  EXPECT_EQ(r->args[4].text, "\n");
+  ASSERT_EQ(r->args[5].list.size(), 3u);
+  EXPECT_EQ(r->args[5].list[2].list[0].integer, 1);
+  EXPECT_EQ(r->args[6].text, "");
+}
+
+TEST(ParseRecord, BareNameAndEmptyArguments) {
+  EXPECT_TRUE(parse_record("endret4"));
+  EXPECT_EQ(parse_record("nb()")->args.size(), 0u);
+  EXPECT_EQ(parse_record("t('\\0')")->args[0].text, std::string(1, '\0'));
+}
+
+TEST(ParseRecord, RejectsMalformedLinesNamingTheColumn) {
+  static const char* const kBad[] = {
+      "u0(1,",  "u0(1 2)", "u0(\"abc)", "u0('ab')", "(1)",   "u0(1))",
+      "u0(x)",  "u0(1) z", "u0(\"\\q\")", "1abc",   "u0(99999999999)", "u0([1,)",
+  };
+  for (const char* s : kBad) {
+    Result<Record> r = parse_record(s);
+    EXPECT_FALSE(r) << s;
+    if (!r) {
+      EXPECT_NE(r.error().find("column"), std::string::npos) << r.error();
+    }
+  }
+}
+
+TEST(LoadRecords, StopsAtTheFirstBadLineKeepingEarlierRecords) {
+  testing::TempDir dir;
+  dir.write("feu/fe.cns", "a(1)\n\nb(2)\nc(3\nd(4)\n");
+  std::vector<std::string> seen;
+  Status s = load_records(dir.prefix() + "feu\\fe.cns", [&seen](const Record& r) {
+    seen.push_back(r.name);
+    return Status();
+  });
+  EXPECT_FALSE(s);
+  EXPECT_EQ(seen, (std::vector<std::string>{"a", "b"}));
+  EXPECT_NE(s.error().find("fe.cns: byte 11 (line 4)"), std::string::npos) << s.error();
+}
+
+TEST(LoadRecords, SinkErrorsCarryThePosition) {
+  testing::TempDir dir;
+  dir.write("r.cns", "ok(1)\nbad(2)\n");
+  Status s = load_records(dir.prefix() + "r.cns", [](const Record& r) {
+    return r.name == "bad" ? Status(Error{"no table is named 'bad'"}) : Status();
+  });
+  ASSERT_FALSE(s);
+  EXPECT_NE(s.error().find("byte 6 (line 2): no table is named 'bad'"), std::string::npos)
+      << s.error();
+}
+
+TEST(LoadRecords, MissingFileIsAnError) {
+  EXPECT_FALSE(load_records("/nonexistent/x.cns", [](const Record&) { return Status(); }));
+}
+
+}  // namespace
+}  // namespace velimora
