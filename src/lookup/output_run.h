@@ -1,0 +1,18 @@
+// The output run: accepted hits become result text.
+#ifndef VELIMORA_LOOKUP_OUTPUT_RUN_H_
+#define VELIMORA_LOOKUP_OUTPUT_RUN_H_
+
+#include <string_view>
+
+#include "shell/session.h"
+
+namespace velimora {
+
+// `fit`: writes the articles of the accepted `f4` hits and the analysis blocks of `f2` to the
+// output buffer, consuming them. `flag` is the display gate's output flag.
+void fit(Session& s, int mode, std::string_view data_prefix, char side, int flag,
+         std::string_view key, char letter);
+
+}  // namespace velimora
+
+#endif  // VELIMORA_LOOKUP_OUTPUT_RUN_H_
