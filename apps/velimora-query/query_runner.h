@@ -1,0 +1,41 @@
+// The command-line session: start-up, then queries in order, as the results window would
+// receive them.
+#ifndef VELIMORA_APPS_QUERY_RUNNER_H_
+#define VELIMORA_APPS_QUERY_RUNNER_H_
+
+#include <iosfwd>
+#include <string>
+
+#include "shell/session.h"
+
+namespace velimora {
+
+class QueryRunner : public Frontend {
+ public:
+  // `out` receives the results-window texts, `err` the message-window lines. With `cp1252`
+  // both queries and output are Windows-1252 bytes, else UTF-8.
+  QueryRunner(std::ostream& out, std::ostream& err, bool cp1252);
+
+  // Loads the data folder and runs the empty start-up query. False when the folder has no
+  // main record file (the reason is written to err).
+  bool start(const std::string& folder_utf8);
+
+  // Runs one query text (signs + word). False when the text cannot be written in
+  // Windows-1252 (reported on err); the query is then not run.
+  bool run(const std::string& query);
+
+  void open_lexicon(const LexiconRequest& request) override;
+
+ private:
+  void run_converted(const std::string& query);
+  void write(std::ostream& to, const std::string& cp1252_text);
+
+  Session session_;
+  std::ostream& out_;
+  std::ostream& err_;
+  bool cp1252_;
+};
+
+}  // namespace velimora
+
+#endif  // VELIMORA_APPS_QUERY_RUNNER_H_

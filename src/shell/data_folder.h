@@ -1,0 +1,23 @@
+// Where the data folder comes from: --data DIR, else VELIMORA_DATA, else the sample data
+// folder the build produced.
+#ifndef VELIMORA_SHELL_DATA_FOLDER_H_
+#define VELIMORA_SHELL_DATA_FOLDER_H_
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "text/status.h"
+
+namespace velimora {
+
+// The folder (UTF-8, as the user gave it) chosen by the rule above.
+std::string choose_data_folder(const std::optional<std::string>& option);
+
+// The folder as the program's data prefix D: Windows-1252, ending in a separator. Fails when
+// the folder name has a character Windows-1252 cannot hold.
+Result<std::string> data_prefix_of(std::string_view folder_utf8);
+
+}  // namespace velimora
+
+#endif  // VELIMORA_SHELL_DATA_FOLDER_H_
