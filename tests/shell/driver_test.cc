@@ -1,0 +1,149 @@
+// Queries through the driver on data folders without any word list: what the signs, the
+// special forms, the display gate and the offer line do on their own.
+#include "shell/driver.h"
+
+#include <gtest/gtest.h>
+
+#include "shell/display_gate.h"
+#include "shell/startup.h"
+#include "testing/temp_dir.h"
+
+namespace velimora {
+namespace {
+
+class DriverTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_.write("feu/fe.cns", "kh(1000)\n");
+    ASSERT_TRUE(go1(s_, dir_.prefix(), "").ok);
+  }
+  std::optional<std::string> run(const char* query) { return go2(s_, query); }
+
+  testing::TempDir dir_;
+  Session s_;
+};
+
+TEST_F(DriverTest, UnknownWordSuggestsBothAnalysisQueries) {
+  EXPECT_EQ(run("talo"), "\n try  -talo  or  --talo\n  (double click / tap)\n\n");
+  EXPECT_EQ(*s_.shell.lix, "talo");  // the word becomes the prompt default
+}
+
+TEST_F(DriverTest, PlainSignsShowTheTrySuggestionForTheCutKey) {
+  static const struct {
+    const char* query;
+    std::optional<std::string> out;
+  } kCases[] = {
+      {"+talo", "\n try  -talo  or  --talo\n  (double click / tap)\n\n"},
+      {"+-talo", "\n try  -talo  or  --talo\n  (double click / tap)\n\n"},
+      {",talo", "\n try  -talo  or  --talo\n  (double click / tap)\n\n"},
+      {"_talo koti", "\n try  -talo  or  --talo\n  (double click / tap)\n\n"},
+      {"  talo?x", "\n try  -talo  or  --talo\n  (double click / tap)\n\n"},
+      {"12:5", "\n try  -012:05  or  --012:05\n  (double click / tap)\n\n"},
+      {"---talo", std::nullopt},  // unknown sign combination
+      {"++talo", std::nullopt},
+      {"?talo", std::nullopt},    // no word character
+      {" ", std::nullopt},        // the start-up query
+      {"", std::nullopt},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(run(c.query), c.out) << c.query;
+}
+
+TEST_F(DriverTest, TimeKeyDoesNotBecomeThePromptDefault) {
+  run("talo");
+  run("12:5");
+  EXPECT_EQ(*s_.shell.lix, "talo");
+}
+
+TEST_F(DriverTest, DashAloneShowsItsHelpLine) {
+  EXPECT_EQ(run("-"), "- (also as sign) : shows the lexica as they are\n");
+  EXPECT_EQ(last_level(s_), 1);
+}
+
+TEST_F(DriverTest, AnalysisQueryStartsFromAnEmptyBufferAndRemembersItsWord) {
+  // Nothing is found, but the analysis query ran: its sign is not shown and the word is kept
+  // for a repeated analysis query.
+  EXPECT_EQ(run("-talossa"), "\n");
+  EXPECT_EQ(s_.q.len0->text, "talossa");
+  EXPECT_EQ(last_level(s_), 1);
+  EXPECT_EQ(run("--husene"), "\n");
+  EXPECT_EQ(last_level(s_), 2);
+}
+
+TEST_F(DriverTest, ReverseQueryNotFoundShowsOnlyItsHeading) {
+  EXPECT_EQ(run("k_talo"), "talo, k\xE4\xE4nteinen : olat\n\n\n");
+  EXPECT_EQ(run("b_hus"), "hus, bagl\xE6ns : suh\n\n\n");
+  EXPECT_EQ(*s_.shell.lix, "");  // a reverse word is not offered as default
+}
+
+TEST_F(DriverTest, HitLimitPrefixAppliesToThisQueryOnly) {
+  run("25 talo");
+  EXPECT_EQ(s_.q.len0->limit, 25);
+  run("talo");
+  EXPECT_EQ(s_.q.len0->limit, 100);
+}
+
+TEST_F(DriverTest, OfferedCodeRegatesThePreviousHits) {
+  // As if the previous query had met "talo" in the list of Finnish words in I.
+  s_.q.f4.add({11, 'i', 12, 345, 2});
+  s_.q.len0->text = "talo";
+  s_.q.stl1 = OfferRow{{"o"}, {"o : Finnish words in I"}};
+  EXPECT_EQ(run("o"), "o : Finnish words in I\n\n");
+  EXPECT_TRUE(s_.q.f4.any([](const HitRow& r) { return r == HitRow{31, 'i', 12, 345, 2}; }));
+}
+
+TEST_F(DriverTest, LetterThatWasNotOfferedIsAnOrdinaryWord) {
+  s_.q.f4.add({11, 'i', 12, 345, 2});
+  s_.q.stl1 = OfferRow{{"n"}, {}};
+  EXPECT_EQ(run("o"), "\n try  -o  or  --o\n  (double click / tap)\n\n");
+}
+
+TEST_F(DriverTest, NumberedCodeShowsItsAnalysisBlock) {
+  s_.q.len0->text = "talossa";
+  s_.q.nb.set(100);
+  s_.q.f1.add({0, 7, 0, 4, 0, "e", "refs1", "refs2", "pos", 103});
+  s_.q.f1.add({0, 7, 0, 4, 0, "f", "refs3", "refs4", "pos", 130});
+  EXPECT_EQ(run("3"), "3\n");
+  ASSERT_EQ(s_.q.f2.size(), 1u);
+  EXPECT_EQ(s_.q.f2.front().refs1, "refs1");
+  EXPECT_EQ(s_.q.stl1->codes, std::vector<std::string>{"3"});
+}
+
+TEST_F(DriverTest, ZeroCodeEchoesItsDescription) {
+  s_.q.len0->text = "talossa";
+  s_.q.nb.set(100);
+  s_.q.f1.add({0, 7, 0, 4, 0, "e", "r1", "r2", "pos", 100});
+  EXPECT_EQ(run("0"), "0 : simplest analysis/analyses\n");
+}
+
+TEST(DriverWithoutData, RunsNothingBeforeStartUp) {
+  Session s;
+  EXPECT_FALSE(go2(s, "talo"));
+  testing::TempDir empty;
+  EXPECT_FALSE(go1(s, empty.prefix(), "").ok);
+  EXPECT_FALSE(s.shell.cst);
+  EXPECT_FALSE(go2(s, "talo"));
+}
+
+TEST(DriverBadInput, AnyBytesOfAnyPromptLengthFinish) {
+  testing::TempDir dir;
+  dir.write("feu/fe.cns", "kh(1000)\n");
+  Session s;
+  ASSERT_TRUE(go1(s, dir.prefix(), "").ok);
+  unsigned seed = 12345;
+  for (int round = 0; round < 300; ++round) {
+    std::string q;
+    int len = static_cast<int>(seed % 500);
+    for (int i = 0; i < len; ++i) {
+      seed = seed * 1103515245 + 12345;
+      q += static_cast<char>((seed >> 16) & 0xFF);
+    }
+    seed = seed * 1103515245 + 12345;
+    std::optional<std::string> out = go2(s, q);  // must simply return
+    if (out) {
+      EXPECT_FALSE(out->empty()) << "round " << round;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace velimora

@@ -1,0 +1,96 @@
+#include "shell/helpers.h"
+
+#include <gtest/gtest.h>
+
+namespace velimora {
+namespace {
+
+TEST(Genk, CutsAtTheFirstStopCharacter) {
+  static const struct {
+    const char* s;
+    const char* stops;
+    const char* prefix;
+    const char* stop;
+    const char* before;
+    const char* after;
+  } kCases[] = {
+      {"12:345_2", ";:", "", ":", "12", "345_2"},
+      {"12;3:4", ";:", "", ";", "12", "3:4"},
+      {"1234", ";:", "p", "", "p1234", ""},
+      {"", ";:", "x", "", "x", ""},
+  };
+  for (const auto& c : kCases) {
+    StopSplit r = genk(c.s, c.stops, c.prefix);
+    EXPECT_EQ(r.stop, c.stop) << c.s;
+    EXPECT_EQ(r.before, c.before) << c.s;
+    EXPECT_EQ(r.after, c.after) << c.s;
+  }
+}
+
+TEST(SmallHelpers, BehaveAsTheirCallersExpect) {
+  EXPECT_EQ(findtegn("   talo ", ' ', 0).stripped, "talo ");
+  EXPECT_EQ(findtegn("   talo ", ' ', 2).count, 5);
+  EXPECT_EQ(danstr(" [", "", "]"), "");
+  EXPECT_EQ(danstr(" [", "a", "]"), " [a]");
+  EXPECT_EQ(rtn(3, 5).order, 1);
+  EXPECT_EQ(rtn(5, 3).low, 3);
+  EXPECT_EQ(rtn(5, 3).order, 2);
+  EXPECT_EQ(rtn_back(rtn(5, 3)), (std::pair<int, int>{5, 3}));
+  EXPECT_EQ(rtn_back(rtn(3, 5)), (std::pair<int, int>{3, 5}));
+  EXPECT_TRUE(tolkl("").empty());
+  EXPECT_EQ(tolkl("a,,b"), (std::vector<std::string>{"a", "", "b"}));
+  EXPECT_EQ(str0("12:5"), "012:05");
+  EXPECT_FALSE(str0("12"));
+  EXPECT_FALSE(str0("a:5"));
+  const int list[] = {1, 5};
+  EXPECT_TRUE(mi(5, list));
+  EXPECT_FALSE(mi(2, list));
+  EXPECT_TRUE(mc("abc", 'b'));
+  const std::string texts[] = {"x", "y"};
+  EXPECT_TRUE(ms(texts, "y"));
+  EXPECT_EQ(ms_first(texts), "x");
+}
+
+TEST(OutputBuffer, SusAppendsAndNystrJoinsAndEmpties) {
+  Session s;
+  sus(s, "a", "b");
+  sus(s, "c");
+  EXPECT_EQ(nystr(s, ">"), ">abc");
+  EXPECT_EQ(nystr(s, ""), "");
+}
+
+TEST(Adv2, RefusesStepsBeyondTheBudgetAndMarksTheOutput) {
+  Session s;
+  s.guard.set_limits(ResourceGuard::kStackBytes, 3);
+  s.guard.start_query();
+  EXPECT_TRUE(adv2(s, 14, 100));
+  EXPECT_TRUE(adv2(s, 14, 100));
+  EXPECT_TRUE(adv2(s, 14, 100));
+  EXPECT_FALSE(adv2(s, 14, 100));
+  EXPECT_TRUE(s.guard.tripped());
+  EXPECT_EQ(nystr(s, ""), ".");
+  s.guard.start_query();
+  EXPECT_TRUE(adv2(s, 14, 100));
+}
+
+// Recurses until the guard refuses; returns the depth reached. The frame is used after the
+// call so that the recursion really takes stack.
+int dive(Session& s, int depth) {
+  volatile char pad[256];
+  pad[0] = 1;
+  if (!adv2(s, 14, 10000)) return depth;
+  int reached = dive(s, depth + 1);
+  return reached + pad[0] - 1;
+}
+
+TEST(Adv2, BoundsRecursionDepthBeforeTheStackRunsOut) {
+  Session s;
+  s.guard.start_query();
+  int depth = dive(s, 0);
+  EXPECT_GT(depth, 100);
+  EXPECT_LT(depth, 100000);
+  EXPECT_TRUE(s.guard.tripped());
+}
+
+}  // namespace
+}  // namespace velimora

@@ -1,0 +1,77 @@
+#include "tables/record_registry.h"
+
+#include <gtest/gtest.h>
+
+#include "testing/temp_dir.h"
+
+namespace velimora {
+namespace {
+
+Status add(StartupTables& t, const char* line) {
+  Result<Record> r = parse_record(line);
+  if (!r) return Error{r.error()};
+  return add_startup_record(t, *r);
+}
+
+TEST(RecordRegistry, FillsEveryStartupTable) {
+  StartupTables t;
+  static const char* const kLines[] = {
+      "u0(3, 12, \"ssa\", \"ssa\", 120, 7)",   "u1(2, 3, 14, \"n\", \"n\", 5, 9)",
+      "u2(2, 1, \"t\", \"t\", 0, 0)",          "u4(1, 2, \"i\", \"i\", 0, 0)",
+      "fi('i', 3)",                            "kh(20000)",
+      "x(1, 0, \"  \", \"s\", \"{s\")",        "xd(2, 0, \"E \", \"tt\", \"{t\")",
+      "nv(105, 3, 42)",                        "pos(\"fib\\\\fi1.pro\", 0, 17)",
+  };
+  for (const char* line : kLines) {
+    Status s = add(t, line);
+    EXPECT_TRUE(s) << line << ": " << s.error();
+  }
+  EXPECT_EQ(t.u0.front().first, "ssa");
+  EXPECT_EQ(t.u0.front().result, 7);
+  EXPECT_EQ(t.u1.front().kind, 3);
+  EXPECT_EQ(t.u1.front().key, 14);
+  EXPECT_EQ(t.u2.size(), 1u);
+  EXPECT_EQ(t.u4.front().first, "i");
+  EXPECT_EQ(t.fi.front().letter, 'i');
+  EXPECT_EQ(t.kh.front(), 20000);
+  EXPECT_EQ(t.x.front().marker, "{s");
+  EXPECT_EQ(t.xd.front().junction, "tt");
+  EXPECT_EQ(t.nv.front().result, 42);
+  EXPECT_EQ(t.pos.front().file, "fib\\fi1.pro");
+  EXPECT_EQ(t.pos.front().position, 17);
+}
+
+TEST(RecordRegistry, RejectsUnknownNamesAndArgumentsThatDoNotFit) {
+  static const struct {
+    const char* line;
+    const char* message_part;
+  } kCases[] = {
+      {"zz(1)", "no table is named 'zz'"},
+      {"kh(1, 2)", "takes 1 arguments"},
+      {"kh(\"1\")", "argument 1 of 'kh' is a text"},
+      {"fi(\"i\", 3)", "argument 1 of 'fi' is a text; expected fi(character, integer)"},
+      {"nv(1, 2)", "takes 3 arguments"},
+      {"kh", "takes 1 arguments"},
+      {"u0(3, 12, \"a\", \"b\", 1, [1])", "argument 6 of 'u0' is a list"},
+  };
+  for (const auto& c : kCases) {
+    StartupTables t;
+    Status s = add(t, c.line);
+    ASSERT_FALSE(s) << c.line;
+    EXPECT_NE(s.error().find(c.message_part), std::string::npos) << s.error();
+  }
+}
+
+TEST(RecordRegistry, LoadStopsAtTheBadRecordKeepingEarlierRows) {
+  testing::TempDir dir;
+  dir.write("feu/fe.cns", "kh(10)\nkh(20)\nnb(300)\nkh(30)\n");
+  StartupTables t;
+  Status s = load_startup_records(dir.prefix() + "feu\\fe.cns", t);
+  ASSERT_FALSE(s);
+  EXPECT_NE(s.error().find("byte 14 (line 3): no table is named 'nb'"), std::string::npos)
+      << s.error();
+  EXPECT_EQ(t.kh.size(), 2u);
+}
+
+}  // namespace
+}  // namespace velimora
