@@ -1,0 +1,97 @@
+// The command-line program as a user runs it: arguments in, standard output, standard error
+// and exit status out.
+#include <sys/wait.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "testing/temp_dir.h"
+
+namespace velimora {
+namespace {
+
+struct Outcome {
+  std::string out;
+  std::string err;
+  int status = -1;
+};
+
+// Runs velimora-query with the arguments (a shell word list) and optional standard input.
+Outcome run(const std::string& args, const std::string& input = "") {
+  testing::TempDir io;
+  io.write("in", input);
+  std::string cmd = std::string(VELIMORA_QUERY_BIN) + " " + args + " <" + io.path() + "/in 2>" +
+                    io.path() + "/err";
+  Outcome r;
+  FILE* p = ::popen(cmd.c_str(), "r");
+  char buf[4096];
+  std::size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
+  int st = ::pclose(p);
+  r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+  std::ifstream e(io.path() + "/err", std::ios::binary);
+  r.err.assign(std::istreambuf_iterator<char>(e), {});
+  return r;
+}
+
+class CliTest : public ::testing::Test {
+ protected:
+  void SetUp() override { data_.write("feu/fe.cns", "kh(1000)\n"); }
+  std::string data() const { return "--data " + data_.path(); }
+  testing::TempDir data_;
+};
+
+TEST_F(CliTest, UnknownWordPrintsTheTrySuggestion) {
+  Outcome r = run(data() + " talo");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "\n\n try  -talo  or  --talo\n  (double click / tap)\n\n");
+  EXPECT_EQ(r.err, " \ntalo\n");  // the start-up query and the query, as in the message window
+}
+
+TEST_F(CliTest, QueriesAfterTheDoubleDashRunInOneSession) {
+  Outcome r = run(data() + " -- - k_talo");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out,
+            "\n- (also as sign) : shows the lexica as they are\n"
+            "talo, k\xC3\xA4\xC3\xA4nteinen : olat\n\n\n");
+}
+
+TEST_F(CliTest, QueriesFromStandardInputOnePerLine) {
+  Outcome r = run(data(), "talo\r\nb_hus\n");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out,
+            "\n\n try  -talo  or  --talo\n  (double click / tap)\n\n"
+            "hus, bagl\xC3\xA6ns : suh\n\n\n");
+}
+
+TEST_F(CliTest, Cp1252OptionReadsAndWritesSingleBytes) {
+  Outcome r = run(data() + " --cp1252 k_t\xE4l");
+  EXPECT_EQ(r.out, "\nt\xE4l, k\xE4\xE4nteinen : l\xE4t\n\n\n");
+}
+
+TEST_F(CliTest, UnrepresentableCharacterIsReportedAndTheOthersStillRun) {
+  Outcome r = run(data() + " 'x\xE2\x88\x9E' talo");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("cannot be written in Windows-1252"), std::string::npos) << r.err;
+  EXPECT_NE(r.out.find("try  -talo"), std::string::npos);
+}
+
+TEST(Cli, MissingMainRecordFileIsOneClearLineAndAFailure) {
+  testing::TempDir empty;
+  Outcome r = run("--data " + empty.path() + " talo");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_NE(r.err.find("no dictionary data in " + empty.path()), std::string::npos) << r.err;
+}
+
+TEST(Cli, UnknownOptionIsAUsageError) {
+  Outcome r = run("--bogus talo");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("usage:"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace velimora
