@@ -1,0 +1,187 @@
+#include "inflection/gradation.h"
+
+namespace velimora::inflection {
+namespace {
+
+using G = GradationContext;
+
+// c is one of the letters of set ('\0', the missing letter, is in no set).
+constexpr bool in(char c, std::string_view set) {
+  return c != '\0' && set.find(c) != std::string_view::npos;
+}
+
+constexpr bool kStop = true;
+constexpr bool kGo = false;
+
+// The gradation table gx1 of Part 4.2, in the design's order. With degree 2 the word's cluster is
+// looked up in the strong column and the weak column is the answer; with degree 1 the other way
+// round. Rows 41 to 47 relate the word's own cluster c to itself (the non-alternating rows).
+// a: is listed in both encodings: \x84 (code page 850) and \xE4 (Windows-1252).
+// clang-format off
+constexpr GradationRow kGx1[] = {
+  // #   strong  weak   degree      condition                                                  stop   X
+  {  1, "bb",   "b"  },
+  {  2, "gg",   "g"  },
+  {  3, "k",    ""   },
+  {  4, "k",    "v",   kAnyDegree, [](const G& g) { return g.next == g.v && in(g.v, "uy")
+                                                      && in(back(g.before, 1), "kmlps"); },   kStop },
+  {  5, "k",    "",    2,          [](const G& g) { return g.v == 'i' && g.next == 'a'
+                                                      && g.before.ends_with("a"); },          kGo,   'j' },
+  {  6, "k",    "",    2,          [](const G& g) { return g.v == 'i' && g.next == 'a'
+                                                      && g.before.ends_with("po"); },         kGo,   'j' },
+  {  7, "k",    "'",   kAnyDegree, [](const G& g) { return g.v == 'i'
+                                                      && in(g.next, "a\x84\xE4"); },          kGo,   'i' },
+  {  8, "k",    "'",   kAnyDegree, [](const G& g) { return g.next == g.v
+                                                      && in(g.v, "auy\x84\xE4"); } },
+  {  9, "hk",   "h"  },
+  { 10, "hk",   "hj",  kAnyDegree, [](const G& g) { return in(g.next, "ei"); } },
+  { 11, "hk",   "hk",  kAnyDegree, [](const G& g) { return !in(g.next, "ei"); } },
+  { 12, "kk",   "k"  },
+  { 13, "lk",   "l"  },
+  { 14, "lk",   "lj",  kAnyDegree, [](const G& g) { return in(g.next, "ei"); } },
+  { 15, "lkk",  "lk" },
+  { 16, "nk",   "ng" },
+  { 17, "rk",   "r"  },
+  { 18, "rk",   "rj",  kAnyDegree, [](const G& g) { return in(g.next, "ei"); } },
+  { 19, "rkk",  "rk" },
+  { 20, "p",    "v"  },
+  { 21, "lp",   "lv" },
+  { 22, "lpp",  "lp" },
+  { 23, "mp",   "mm" },
+  { 24, "mpp",  "mp" },
+  { 25, "pp",   "p"  },
+  { 26, "rp",   "rv" },
+  { 27, "rpp",  "rp" },
+  { 28, "t",    "d"  },
+  { 29, "s",    "d",   2,          [](const G& g) { return g.next == 'i'; } },
+  { 30, "lt",   "ll" },
+  { 31, "ltt",  "lt" },
+  { 32, "ht",   "hd" },
+  { 33, "ks",   "hd",  2,          [](const G& g) { return g.next == 'i'; } },
+  { 34, "ns",   "nn",  2,          [](const G& g) { return g.next == 'i'; } },
+  { 35, "nt",   "nn" },
+  { 36, "ntt",  "nt" },
+  { 37, "rs",   "rr",  2,          [](const G& g) { return g.next == 'i'; } },
+  { 38, "rt",   "rr" },
+  { 39, "rtt",  "rt" },
+  { 40, "tt",   "t"  },
+  { 41, kOwnCluster, kOwnCluster, 2, [](const G& g) {
+      return one_of(g.cluster, {"'", "d", "hd", "hj", "lj", "ll", "lv"}); } },
+  { 42, kOwnCluster, kOwnCluster, 2, [](const G& g) {
+      return one_of(g.cluster, {"mm", "ng", "nn", "rj", "rr", "rv"}); } },
+  { 43, kOwnCluster, kOwnCluster, 1, [](const G& g) {
+      return one_of(g.cluster, {"pp", "tt", "ns", "ht", "ks", "kk", "hk"}); } },
+  { 44, kOwnCluster, kOwnCluster, kAnyDegree, [](const G& g) {
+      return one_of(g.cluster, {"", "h", "j", "l", "m", "n", "r", "s", "v"}); } },
+  { 45, kOwnCluster, kOwnCluster, kAnyDegree, [](const G& g) {
+      return one_of(g.cluster, {"hl", "hm", "hn", "hr", "hv", "lh", "lm", "nh", "pt", "rh", "rm"}); } },
+  { 46, kOwnCluster, kOwnCluster, kAnyDegree, [](const G& g) {
+      return one_of(g.cluster, {"sk", "sl", "sp", "st", "sv", "tj", "tk", "ts", "tv"}); } },
+  { 47, kOwnCluster, kOwnCluster, kAnyDegree, [](const G& g) { return g.cluster.size() >= 3; } },
+};
+
+// The special alternations vesi (degree 2, strong grade chosen so far), in order.
+constexpr VesiRow kVesi[] = {
+  // cluster  next vowel       cluster in form  class  D
+  { "s",      "i",             "t",             2,     "i" },
+  { "t",      "a\x84\xE4",     "s",             0,     "j" },
+  { "ks",     "i",             "ht",            0,     "i" },
+  { "ht",     "e",             "ks",            2,     "i" },
+  { "ht",     "e",             "ks",            0,     "j" },
+  { "ns",     "i",             "nt",            2,     "i" },
+  { "nt",     "e",             "ns",            0,     "j" },
+  { "rs",     "i",             "rt",            2,     "i" },
+  { "rt",     "a\x84\xE4",     "rs",            0,     "j" },
+};
+// clang-format on
+
+static_assert(std::size(kGx1) == 47);
+
+}  // namespace
+
+std::span<const GradationRow> gradation_table() { return kGx1; }
+std::span<const VesiRow> vesi_table() { return kVesi; }
+
+bool gx01(std::string_view first, std::string_view second, ClusterClassSink sink) {
+  return sink(first, 2) && sink(second, 1);
+}
+
+bool gx0(int degree, char v, char next_vowel, std::string_view before, std::string_view cluster,
+         GradeSink sink) {
+  const GradationContext context{degree, v, next_vowel, before, cluster};
+  const bool strong_word = degree == 2;
+  for (const GradationRow& row : kGx1) {
+    if (row.degree != kAnyDegree && row.degree != degree) continue;
+    const char x = row.x != '\0' ? row.x : v;
+    if (row.strong.own) {
+      // Rows 41-47: the cluster does not alternate.
+      if (row.when != nullptr && !row.when(context)) continue;
+      return sink({x, cluster, 0});
+    }
+    const std::string_view looked_up = strong_word ? row.strong.text : row.weak.text;
+    if (looked_up != cluster) continue;
+    if (row.when != nullptr && !row.when(context)) continue;
+    const std::string_view answer = strong_word ? row.weak.text : row.strong.text;
+    if (answer == cluster) return sink({x, cluster, 0});  // a row relating it to itself (row 11)
+    const auto emit = [&](std::string_view graded, int cls) { return sink({x, graded, cls}); };
+    const bool go = strong_word ? gx01(cluster, answer, emit) : gx01(answer, cluster, emit);
+    if (!go) return false;
+    if (row.stop) break;
+  }
+  return sink({v, cluster, 3});
+}
+
+bool vesi(int degree, std::string_view cluster, int cls, std::string_view next_vowel,
+          VesiSink sink) {
+  if (degree == 2 && cls == 2) {
+    const char next = next_vowel.empty() ? '\0' : next_vowel[0];
+    for (const VesiRow& row : kVesi) {
+      if (row.cluster != cluster || next == '\0' || !row.next.contains(next)) continue;
+      if (!sink({row.cls, row.d, row.form_cluster})) return false;
+    }
+  }
+  return sink({cls, next_vowel, cluster});
+}
+
+bool si(std::string_view a, std::string_view d) { return d != "j" || a.starts_with('i'); }
+
+bool stav(int flag, int degree, std::string_view base, std::string_view form,
+          std::string_view next_vowel, StavSink sink) {
+  // 1. The last vowel of the base (scanning from the end).
+  std::size_t split = base.size();
+  while (split > 0 && !kSplitterVowels.contains(base[split - 1])) --split;
+
+  if (split == 0) {
+    // 3. No vowel in the base.
+    if (flag == 1 && degree == 2 && base.size() < 3 && form.starts_with(base)) {
+      return sink({form.substr(base.size()), form.substr(0, base.size()), form.substr(0, 0),
+                   next_vowel, 0});
+    }
+    return true;
+  }
+
+  // 2. V = base[l], cluster = the letters behind it, B = the l letters in front of it.
+  const std::size_t l = split - 1;
+  const char v = base[l];
+  const std::string_view cluster = base.substr(split);
+  if (cluster.size() >= 5) return true;
+  const std::string_view b = base.substr(0, l);
+  if (!form.starts_with(b)) return true;
+  const std::string_view rest = form.substr(l);  // F'
+  const char next = next_vowel.empty() ? '\0' : next_vowel[0];
+
+  return gx0(degree, v, next, b, cluster, [&](const GradeAlt& grade) {
+    return vesi(degree, grade.cluster, grade.cls, next_vowel, [&](const VesiAlt& alt) {
+      // C = X + the cluster in the form; F' must begin with C.
+      if (rest.empty() || rest[0] != grade.x || !rest.substr(1).starts_with(alt.form_cluster)) {
+        return true;
+      }
+      const std::string_view c = rest.substr(0, 1 + alt.form_cluster.size());
+      const std::string_view a = rest.substr(c.size());
+      if (!si(a, alt.d)) return true;
+      return sink({a, form.substr(0, l), c, alt.d, alt.cls});
+    });
+  });
+}
+
+}  // namespace velimora::inflection
