@@ -1,0 +1,40 @@
+// Ranking of an analysis: chains of endings are searched from the end of the word towards its
+// start and joined with the segment paths that end where a chain begins.
+#ifndef VELIMORA_LOOKUP_RANKING_H_
+#define VELIMORA_LOOKUP_RANKING_H_
+
+#include <functional>
+#include <string_view>
+
+#include "lookup/analysis_search.h"
+#include "shell/session.h"
+
+namespace velimora {
+
+// One answer of `findms1`: an index row of the chain's kind that matches a segment.
+struct ChainSegment {
+  int key = 0;        // a
+  std::string first;  // b
+  int code = 0;       // c
+  int digit = 0;      // tens digit of the code
+  int merged = 0;     // w, an answer of `nyh2`
+  int result = 0;     // f
+  int g2 = 0;         // g′ = f mod 10
+};
+
+// `findms1`: index rows of kind g and length m whose stem is the variant segment and whose
+// digit passes the level, once per merge value; the sink returns false to stop.
+bool for_each_chain_segment(const Session& s, int m, int level, std::string_view variant_segment,
+                            int g, int l8, const std::function<bool(const ChainSegment&)>& sink);
+
+// `findm`: yields the current chain (the `sl` row), then depth first every chain that extends
+// it by one segment to the left. The sink returns false to stop.
+bool findm(Session& s, int pass, int level, std::string_view key, std::string_view variant,
+           int depth, const std::function<bool()>& sink);
+
+// `pas` for an analysis query: both passes of chains joined with every path into `f1` rows.
+void rank_analyses(Session& s, const RankRequest& r);
+
+}  // namespace velimora
+
+#endif  // VELIMORA_LOOKUP_RANKING_H_

@@ -1,0 +1,135 @@
+#include "lookup/ranking_rules.h"
+
+#include "lookup/word_helpers.h"
+#include "text/primitives.h"
+#include "wordlists/list_helpers.h"
+
+namespace velimora {
+namespace {
+
+// One row of `nyh1`: when the condition holds, the result (or a failure).
+struct MergeRule {
+  bool (*fits)(int k, int s, int l);
+  enum { kS, kL, k7, k2, kFail } result;
+};
+constexpr MergeRule kMergeRules[] = {
+    {[](int, int, int l) { return l == 6; }, MergeRule::kS},
+    {[](int, int s, int l) { return s == 7 && l == 7; }, MergeRule::k7},
+    {[](int, int, int l) { return l == 7; }, MergeRule::kFail},
+    {[](int, int s, int) { return s == 7; }, MergeRule::kFail},
+    {[](int k, int, int) { return k == 9; }, MergeRule::kS},
+    {[](int, int s, int l) { return s == 4 && l == 2; }, MergeRule::k2},
+    {[](int, int s, int l) { return s == 4 && l == 1; }, MergeRule::k2},
+    {[](int, int s, int) { return s > 2; }, MergeRule::kFail},
+    {[](int, int s, int l) { return l == s; }, MergeRule::kS},
+    {[](int, int, int l) { return l == 0; }, MergeRule::kS},
+    {[](int, int s, int) { return s == 0; }, MergeRule::kL},
+};
+
+}  // namespace
+
+std::optional<int> nyh1(int k, int s, int l) {
+  for (const MergeRule& rule : kMergeRules) {
+    if (!rule.fits(k, s, l)) continue;
+    switch (rule.result) {
+      case MergeRule::kS: return s;
+      case MergeRule::kL: return l;
+      case MergeRule::k7: return 7;
+      case MergeRule::k2: return 2;
+      case MergeRule::kFail: return std::nullopt;
+    }
+  }
+  return std::nullopt;
+}
+
+std::vector<int> nyh2(int digit, int l8) {
+  if (l8 == 6) return {digit};
+  if (digit == 7 && l8 == 7) return {7};
+  if (l8 == 7 || digit == 7) return {};
+  if (digit == 4) return {2, 1};
+  if (digit > 2) return {};
+  if (l8 == digit || l8 == 0) return {digit};
+  if (digit == 0) return {l8};
+  return {};
+}
+
+bool stoph(int level, int digit) {
+  if (level == 1) return digit < 7;
+  if (level == 2) return digit == 7;
+  return false;
+}
+
+bool kh1(int level, int kind) {
+  if (kind == 0 || kind == 9) return true;
+  if (kind == 2 || kind == 4) return level == 1;
+  return false;
+}
+
+bool stopki(int code, int l4, std::string_view x, int l13) {
+  switch (code) {
+    case 5: return l13 == 0;
+    case 1: return l4 == 0 || l4 == 1 || l4 == 3;
+    case 2: return x.empty();
+    default: return true;
+  }
+}
+
+bool sxv(int l13, int v) {
+  if (l13 < 2) return true;
+  return l13 == 2 && (v == 0 || v == 2);
+}
+
+Marked cs0(int mode, std::string_view s) {
+  if (s.empty()) return {0, s};
+  char c = s[0];
+  int mark = 0;
+  if (mode == 1) {
+    mark = c == '\'' ? -1 : c == '{' ? 1 : c == '|' ? 2 : c == '[' ? 3 : 0;
+  } else if (mode == 2) {
+    mark = c == '}' ? 1 : c == ']' ? 2 : 0;
+  }
+  return mark == 0 ? Marked{0, s} : Marked{mark, s.substr(1)};
+}
+
+std::optional<int> nyv(const StartupTables& t, int h, int r, int x) {
+  if (x < 900) return x;
+  const int key = ret(h) * 100 + ret(r);
+  const ReadingCodeRow* row =
+      t.nv.find([&](const ReadingCodeRow& n) { return n.key == key && n.code == x - 900; });
+  if (row == nullptr) return std::nullopt;
+  return row->result;
+}
+
+bool bedst(Session& s, int score) {
+  const int best = s.q.nb.empty() ? 300 : s.q.nb.front();
+  if (score < best) {
+    s.q.nb.set(score);
+    return true;
+  }
+  return score < best + 15;
+}
+
+std::string dil1(const Session& s, std::string_view refs) {
+  std::string out;
+  std::string_view rest = refs;
+  for (;;) {
+    std::optional<IntAndRest> g1 = ftal(0, rest);
+    if (!g1) break;
+    std::optional<IntAndRest> g2 = ftal(0, g1->rest);
+    if (!g2) break;
+    std::optional<IntAndRest> g3 = ftal(1, g2->rest);
+    if (!g3) break;
+    std::optional<IntAndRest> g4 = ftal(0, g3->rest);
+    if (!g4) break;
+    int anchor = g3->n;
+    if (g3->n < 0) {
+      const StemHitRow* hit = s.q.st.find([&](const StemHitRow& r) { return r.seq == g3->n; });
+      if (hit != nullptr) anchor = hit->anchor;
+    }
+    out += " " + int_to_text(g1->n) + " " + int_to_text(anchor) + " " + int_to_text(g4->n);
+    rest = g4->rest;
+  }
+  return out;
+}
+
+}  // namespace velimora

@@ -1,0 +1,52 @@
+// The small decision rules of the analysis search and ranking: each reads packed codes of
+// segments and chains and says whether, or how, they may be joined.
+#ifndef VELIMORA_LOOKUP_RANKING_RULES_H_
+#define VELIMORA_LOOKUP_RANKING_RULES_H_
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shell/session.h"
+
+namespace velimora {
+
+// `nyh1`: how a segment of reading class s merges with the chain's class l (k: the group).
+std::optional<int> nyh1(int k, int s, int l);
+
+// `nyh2`: the merge values of an ending's digit with the chain's class, in order.
+std::vector<int> nyh2(int digit, int l8);
+
+// `stoph`: may an ending with this tens digit stand in an analysis of this level?
+bool stoph(int level, int digit);
+
+// `kh1`: may an index row of this kind be used as a segment at this level?
+bool kh1(int level, int kind);
+
+// `stopki`: a chain's stop code against its flags.
+bool stopki(int code, int l4, std::string_view x, int l13);
+
+// `sxv`: the chain's class L13 against the ten-thousands of a result.
+bool sxv(int l13, int v);
+
+// `cs0`: a leading mark of a joined form and the rest; 0 and the text when there is none.
+struct Marked {
+  int mark = 0;
+  std::string_view rest;
+};
+Marked cs0(int mode, std::string_view s);
+
+// `nyv`: the reading code of a segment: x below 900 as it is, else from the `nv` table.
+std::optional<int> nyv(const StartupTables& t, int h, int r, int x);
+
+// `bedst`: accepts a score within 15 of the best so far, lowering the best in `nb`.
+bool bedst(Session& s, int score);
+
+// `dil1`: the normal form of a reference list: " g1 g3' g4" per group of four, g3' being an
+// analysis hit's anchor. Two results with one normal form are the same result.
+std::string dil1(const Session& s, std::string_view refs);
+
+}  // namespace velimora
+
+#endif  // VELIMORA_LOOKUP_RANKING_RULES_H_
