@@ -110,9 +110,9 @@ std::string finnish_code(char c) {
 // A few translations in one or two senses, now and then with a remark or a headword sign.
 std::string danish_text(Rng& rng, const std::vector<std::string>& danish) {
   std::string t = rng.pick(danish);
-  if (rng.chance(30)) t += ", " + rng.pick(danish);
+  if (rng.chance(15)) t += ", " + rng.pick(danish);
   if (rng.chance(15)) t += " {" + rng.pick(danish) + "}";
-  if (rng.chance(25)) t += " | +ssa i " + rng.pick(danish);
+  if (rng.chance(10)) t += " | +ssa " + rng.pick(danish);
   return t;
 }
 
@@ -161,7 +161,7 @@ Sources synthetic_sources(int lines_per_part) {
   }
   // Compounds join two headwords; a few entries are first parts ending in a hyphen. The list
   // c is kept below its full size: each of its entries also lands in the lists o, y and a.
-  for (std::size_t k = count(lines_per_part, 'c', 70); k > 0;) {
+  for (std::size_t k = count(lines_per_part, 'c', 65); k > 0;) {
     std::string w = rng.pick(finnish) + (rng.chance(5) ? "-" : rng.pick(finnish));
     if (!words.fresh(w)) continue;
     add(s.fi_compounds, w + "  " + rng.pick(danish));

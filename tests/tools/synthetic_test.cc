@@ -1,0 +1,81 @@
+#include "mkdata/synthetic.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "mkdata/compiler.h"
+#include "tools/mkdata_testing.h"
+
+namespace velimora::mkdata {
+namespace {
+
+using mkdata::testing::chosen_parts;
+using mkdata::testing::head_word;
+using mkdata::testing::lines_of;
+using mkdata::testing::lines_read;
+using mkdata::testing::read_list;
+
+Compiled compile_synthetic(int lines_per_part) {
+  Diagnostics diag;
+  Compiled c = compile(synthetic_sources(lines_per_part), diag);
+  EXPECT_FALSE(diag.failed()) << diag.errors().front();
+  return c;
+}
+
+TEST(Synthetic, SameNumberGivesTheSameFolder) {
+  EXPECT_TRUE(compile_synthetic(4).files == compile_synthetic(4).files);
+  EXPECT_FALSE(compile_synthetic(4).files == compile_synthetic(5).files);
+}
+
+TEST(Synthetic, EveryListHasAboutTheAskedLinesInEachOfItsParts) {
+  static const int kLinesPerPart[] = {5, 20};
+  for (int n : kLinesPerPart) {
+    Compiled c = compile_synthetic(n);
+    for (const auto& [letter, lines] : c.list_lines) {
+      double per_part = static_cast<double>(lines) / part_count(letter);
+      EXPECT_GE(per_part, 0.5 * n) << letter << " with " << n << " a part";
+      EXPECT_LE(per_part, 1.5 * n) << letter << " with " << n << " a part";
+      for (int part = 1; part <= part_count(letter); ++part) {
+        EXPECT_FALSE(lines_of(c.files, part_file_name(letter, part)).empty()) << letter << part;
+      }
+    }
+  }
+}
+
+TEST(Synthetic, EveryIndexLinePointsAtAnArticleHoldingItsWord) {
+  Compiled c = compile_synthetic(3);
+  for (char list : {'o', 'n', 'y', 's', 'q'}) {
+    for (const auto& part : read_list(c.files, list).parts) {
+      for (const std::string& line : part) {
+        EXPECT_TRUE(mkdata::testing::points_at_its_word(c.files, line))
+            << list << " line '" << line << "'";
+      }
+    }
+  }
+}
+
+TEST(Synthetic, WholeWordSearchFindsEveryLine) {
+  Compiled c = compile_synthetic(2);
+  for (const ListSpec& l : kLists) {
+    mkdata::testing::ListFiles list = read_list(c.files, l.letter);
+    for (std::size_t n = 1; n <= list.parts.size(); ++n) {
+      for (const std::string& line : list.parts[n - 1]) {
+        std::string word = head_word(line);
+        bool found = false;
+        for (int p : chosen_parts(list, word, 1)) {
+          if (l.letter == 'a' || l.letter == 'b') {
+            found = found || p == static_cast<int>(n);
+            continue;
+          }
+          std::vector<std::string> read = lines_read(list.parts[p - 1], word, 1);
+          found = found || std::find(read.begin(), read.end(), line) != read.end();
+        }
+        EXPECT_TRUE(found) << l.letter << n << ": '" << line << "'";
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace velimora::mkdata
