@@ -1,9 +1,17 @@
 #include "lookup/analysis_search.h"
 
+#include "wordlists/list_search.h"
+
 namespace velimora {
 
-// The word lists and the segment search are not searched yet: every lookup finds nothing.
-bool finds0(Session&, const SearchRequest& r) { return r.level == 0 || r.form_flag == 0; }
+bool finds0(Session& s, const SearchRequest& r) {
+  if (r.level == 0) {
+    plain_search(s, r.mode, r.number, r.key, r.form_flag, r.key_kind, r.data_prefix);
+    return true;
+  }
+  // The segment search of the analysis form is not built yet: it finds nothing.
+  return r.form_flag == 0;
+}
 
 void pas(Session&, const RankRequest&) {}
 

@@ -1,8 +1,48 @@
 #include "lookup/output_run.h"
 
-namespace velimora {
+#include "lookup/article_text.h"
+#include "shell/helpers.h"
 
-// Articles are not fetched yet; nothing is written.
-void fit(Session&, int, std::string_view, char, int, std::string_view, char) {}
+namespace velimora {
+namespace {
+
+// Article hits are the `f4` rows the display gate promoted to codes of 30 and up.
+constexpr int kFirstArticleCode = 30;
+
+// The running number of the next article of a list in this query (`nct`).
+int next_count(Session& s, char letter) {
+  for (std::size_t i = 0; i < s.q.nct.size(); ++i) {
+    if (s.q.nct[i].letter == letter) return ++s.q.nct[i].count;
+  }
+  s.q.nct.add({letter, 1});
+  return 1;
+}
+
+// Stage 1: every accepted article hit, in table order, fetched, formatted and consumed.
+void write_articles(Session& s, int mode, std::string_view data_prefix) {
+  auto is_article = [](const HitRow& r) { return r.code >= kFirstArticleCode; };
+  while (std::optional<HitRow> hit = s.q.f4.take_first(is_article)) {
+    const int count = next_count(s, hit->letter);
+    s.q.f0.clear();
+    std::optional<FetchedArticle> article =
+        find4(s, mode, data_prefix, count, {hit->letter, hit->file, hit->line, hit->sense});
+    if (article) sus(s, article->text, "\n");
+  }
+}
+
+}  // namespace
+
+void write_analysis_blocks(Session& s, std::string_view /*data_prefix*/, char /*side*/,
+                           int /*flag*/, std::string_view /*key*/) {
+  // The analysis blocks are written here once the analysis rows can be built; until then the
+  // blocks stay in `f2` untouched.
+  (void)s;
+}
+
+void fit(Session& s, int mode, std::string_view data_prefix, char side, int flag,
+         std::string_view key, char /*letter*/) {
+  write_articles(s, mode, data_prefix);
+  write_analysis_blocks(s, data_prefix, side, flag, key);
+}
 
 }  // namespace velimora

@@ -13,6 +13,11 @@ namespace velimora {
 void fit(Session& s, int mode, std::string_view data_prefix, char side, int flag,
          std::string_view key, char letter);
 
+// Stage 2 of `fit`: the analysis blocks of `f2`, each with its analysis lines and reference
+// lists (`skrst`). Does nothing yet: the blocks are left in `f2`.
+void write_analysis_blocks(Session& s, std::string_view data_prefix, char side, int flag,
+                           std::string_view key);
+
 }  // namespace velimora
 
 #endif  // VELIMORA_LOOKUP_OUTPUT_RUN_H_

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "lookup/file_cache.h"
 #include "shell/resource_guard.h"
 #include "tables/query_tables.h"
 #include "tables/startup_tables.h"
@@ -47,6 +48,7 @@ struct Session {
   ShellTables shell;
   QueryTables q;
   ResourceGuard guard;
+  FileCache files;  // data files read so far; re-read when they change on disk
   Frontend* frontend = nullptr;  // not owned; null: lexicon windows are not shown
 };
 

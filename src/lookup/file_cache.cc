@@ -1,0 +1,54 @@
+#include "lookup/file_cache.h"
+
+#include <sys/stat.h>
+
+#include "text/files.h"
+
+namespace velimora {
+
+CachedFile::CachedFile(std::string bytes) : bytes_(std::move(bytes)) {
+  std::size_t start = 0;
+  while (start < bytes_.size()) {
+    std::size_t lf = bytes_.find('\n', start);
+    std::size_t next = lf == std::string::npos ? bytes_.size() : lf + 1;
+    std::size_t end = lf == std::string::npos ? bytes_.size() : lf;
+    // Only a CR that stands before the LF belongs to the line end.
+    if (lf != std::string::npos && end > start && bytes_[end - 1] == '\r') --end;
+    starts_.push_back(start);
+    ends_.push_back(end);
+    start = next;
+  }
+}
+
+std::string_view CachedFile::line(std::size_t n) const {
+  return std::string_view(bytes_).substr(starts_[n - 1], ends_[n - 1] - starts_[n - 1]);
+}
+
+std::shared_ptr<const CachedFile> FileCache::get(std::string_view name) {
+  const std::string path = native_path(name);
+  struct stat st;
+  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    files_.erase(std::string(name));
+    return nullptr;
+  }
+  const std::int64_t mtime =
+      static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+  auto it = files_.find(std::string(name));
+  if (it != files_.end() && it->second.size == st.st_size && it->second.mtime_ns == mtime &&
+      it->second.inode == st.st_ino) {
+    return it->second.file;
+  }
+  Result<std::string> bytes = read_whole_file(name);
+  if (!bytes) return nullptr;
+  auto file = std::make_shared<const CachedFile>(std::move(*bytes));
+  if (it != files_.end()) {
+    bytes_ -= it->second.file->size();
+    files_.erase(it);
+  }
+  if (bytes_ + file->size() > kMaxBytes) clear();
+  files_[std::string(name)] = Entry{st.st_size, mtime, st.st_ino, file};
+  bytes_ += file->size();
+  return file;
+}
+
+}  // namespace velimora

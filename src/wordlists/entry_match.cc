@@ -1,0 +1,173 @@
+#include "wordlists/entry_match.h"
+
+#include <initializer_list>
+
+#include "inflection/ficc0.h"
+#include "wordlists/entry_rules.h"
+#include "wordlists/list_helpers.h"
+
+namespace velimora {
+namespace {
+
+// The display modes as a set of bits.
+constexpr unsigned modes(std::initializer_list<int> list) {
+  unsigned bits = 0;
+  for (int m : list)
+    bits |= 1u << m;
+  return bits;
+}
+
+// The kind of a plain hit on an index list, and the display modes in which a plain lookup
+// shows that list directly (kind 16).
+struct PlainKind {
+  char letter;
+  int kind;
+  unsigned direct_modes;
+};
+constexpr PlainKind kPlainKinds[] = {
+    {.letter = 'o', .kind = 11, .direct_modes = modes({0, 1, 2, 7})},
+    {.letter = 'n', .kind = 14, .direct_modes = modes({0, 1, 2, 7})},
+    {.letter = 's', .kind = 17, .direct_modes = modes({4})},
+    {.letter = 'q', .kind = 10, .direct_modes = modes({0})},
+    {.letter = 'y', .kind = 18, .direct_modes = modes({5})},
+    {.letter = 'w', .kind = 20, .direct_modes = modes({0})},
+};
+
+// A plain hit shown directly.
+constexpr int kDirectKind = 16;
+
+// One-letter words: a i o u y, and à æ ø å ä ö in code page 850.
+constexpr std::string_view kOneLetterWords[] = {"a",    "i",    "o",    "u",    "y",   "\x85",
+                                                "\x91", "\x9B", "\x86", "\x84", "\x94"};
+
+// The no-tail marker and the compound mark of the matcher.
+constexpr std::string_view kCompoundMark = "#  ";
+constexpr std::string_view kOneLetterMark = "   ";
+
+bool compound_first_part(std::string_view v, char code, std::string_view word,
+                         const VariantHitSink& sink) {
+  if (v.empty() || v.back() != '-') return true;
+  std::string_view front = v.substr(0, v.size() - 1);
+  if (!word.starts_with(front) || word.size() <= front.size()) return true;
+  const std::string stem(word[front.size()] == '-' ? v : front);
+  return sink({.kind = 9,
+               .stem = stem,
+               .form = stem,
+               .mark = std::string(kCompoundMark),
+               .harmony = 0,
+               .bonus = 0,
+               .position = code == '1' ? 5 : 2});
+}
+
+bool inflected_forms(char letter, std::string_view v, char code, std::string_view word,
+                     const VariantHitSink& sink) {
+  std::optional<ClassCode> cls = c0k(code, letter);
+  if (!cls || !vokal(v, ' ') || v.size() < 2) return true;
+  const int harmony = is_finnish_side(letter) ? harm(v) : 0;
+  const inflection::StemQuery query = inflection::make_stem_query(letter, v, cls->class_char, word);
+  return inflection::ficc0(query, [&](const inflection::StemCandidate& c) {
+    std::string form = c.stem;
+    form += ne2(letter, c.weight, c.stem, c.mark);
+    return sink(
+        {.kind = c.weight,
+         .stem = c.stem,
+         .form = std::move(form),
+         .mark = c.mark + "  ",
+         .harmony = harmony,
+         .bonus = cls->bonus,
+         .position = (c.alternation % 3) * 100 + fix(letter, code, c.alternation, c.weight)});
+  });
+}
+
+bool one_letter_word(char letter, std::string_view v, char code, std::string_view word,
+                     const VariantHitSink& sink) {
+  bool one_letter = false;
+  for (std::string_view w : kOneLetterWords)
+    one_letter = one_letter || v == w;
+  std::optional<ClassCode> cls = c0k(code, letter);
+  if (!one_letter || !cls || !word.starts_with(v)) return true;
+  return sink({.kind = cls->kind,
+               .stem = std::string(v),
+               .form = std::string(v),
+               .mark = std::string(kOneLetterMark),
+               .harmony = 0,
+               .bonus = cls->bonus,
+               .position = 2});
+}
+
+// The analysis way: every head variant, the last one first.
+bool analysis_way(const EntryLine& e, const EntryHitSink& sink) {
+  const VariantChain chain = read_variants(e.letter, e.head, e.body);
+  const int dot = (e.letter == 'c' && chain.tail.starts_with('.')) ? 1 : 0;
+  const int base = score_base(e.letter);
+  for (auto v = chain.variants.rbegin(); v != chain.variants.rend(); ++v) {
+    bool go_on = fiv1(e.letter, v->word, v->code, e.word, [&](const VariantHit& h) {
+      return sink({.kind = h.kind,
+                   .stem = h.stem,
+                   .mark = h.mark,
+                   .score = 10 * h.harmony + base - dot + h.position,
+                   .score2 = 10000 + h.bonus,
+                   .form = h.form,
+                   .extra1 = "",
+                   .extra2 = "",
+                   .sense = e.sense});
+    });
+    if (!go_on) return false;
+  }
+  return true;
+}
+
+// A hit with the score of a plain hit.
+EntryHit plain_hit(int kind, std::string_view stem, int sense) {
+  return {.kind = kind,
+          .stem = std::string(stem),
+          .mark = "",
+          .score = 9000,
+          .score2 = 0,
+          .form = "",
+          .extra1 = "",
+          .extra2 = "",
+          .sense = sense};
+}
+
+// The whole-part way: an empty word lists the entries of the parts read in full.
+bool whole_part_way(Session& s, const EntryLine& e, const EntryHitSink& sink) {
+  if (e.analysis != 0 || !e.word.empty() || (e.letter != 'i' && e.letter != 't') ||
+      e.head.empty()) {
+    return true;
+  }
+  if (!s.startup.fi.any([&](const FullPartRow& r) { return r.letter == e.letter; })) return true;
+  s.q.no.clear();
+  s.q.no.add(0);
+  const int kind = e.form_flag == 1 ? kDirectKind : (e.letter == 'i' ? 11 : 14);
+  return sink(plain_hit(kind, "", 0));
+}
+
+}  // namespace
+
+int plain_kind(char letter, int form_flag, int selector) {
+  for (const PlainKind& k : kPlainKinds) {
+    if (k.letter != letter) continue;
+    const bool direct =
+        form_flag == 1 && selector >= 0 && selector < 32 && (k.direct_modes >> selector & 1u) != 0;
+    return direct ? kDirectKind : k.kind;
+  }
+  return 0;
+}
+
+bool fiv1(char letter, std::string_view v, char code, std::string_view word,
+          const VariantHitSink& sink) {
+  return compound_first_part(v, code, word, sink) && inflected_forms(letter, v, code, word, sink) &&
+         one_letter_word(letter, v, code, word, sink);
+}
+
+bool fiv(Session& s, const EntryLine& e, const EntryHitSink& sink) {
+  if (e.form_flag == 0 && is_dictionary_side(e.letter) && !analysis_way(e, sink)) return false;
+  if (e.analysis == 0 && e.head == e.word) {
+    const int kind = plain_kind(e.letter, e.form_flag, e.selector);
+    if (kind != 0 && !sink(plain_hit(kind, e.head, e.sense))) return false;
+  }
+  return whole_part_way(s, e, sink);
+}
+
+}  // namespace velimora

@@ -1,0 +1,243 @@
+#include "wordlists/entry_rules.h"
+
+#include "text/charclass.h"
+#include "text/primitives.h"
+
+namespace velimora {
+namespace {
+
+// Any value of a numeric rule field.
+constexpr int kAny = -1;
+
+bool has(std::string_view set, char c) {
+  return set.find(c) != std::string_view::npos;
+}
+
+// A rule field naming letters: empty fits every letter.
+bool letter_fits(std::string_view letters, char letter) {
+  return letters.empty() || has(letters, letter);
+}
+
+constexpr std::string_view kFinnishSides = "ic";
+constexpr std::string_view kDanishSides = "tr";
+
+// The code table, by code (0: any code) and letter.
+struct ClassRule {
+  char code;
+  std::string_view letters;
+  ClassCode result;
+};
+constexpr ClassRule kClassRules[] = {
+    {.code = '0', .letters = kFinnishSides, .result = {'0', 0, 0}},
+    {.code = '2', .letters = kFinnishSides, .result = {'2', 2, 0}},
+    {.code = '4', .letters = kFinnishSides, .result = {'4', 4, 0}},
+    {.code = ' ', .letters = kFinnishSides, .result = {' ', 4, 0}},
+    {.code = '5', .letters = kFinnishSides, .result = {'5', 4, 0}},
+    {.code = '1', .letters = "", .result = {'0', 0, 40}},
+    {.code = 0, .letters = kDanishSides, .result = {'0', 0, 0}},
+};
+
+// The ending rule: a candidate of this weight whose one-letter mark is among `marks` gets
+// `ending`; `keep_mark` rows give the mark itself.
+struct EndingRule {
+  int weight;
+  std::string_view letters;
+  std::string_view marks;  // empty: any mark
+  bool stem_not_d_or_s;
+  bool keep_mark;
+  std::string_view ending;
+};
+constexpr EndingRule kEndingRules[] = {
+    {.weight = kAny,
+     .letters = kFinnishSides,
+     .marks = "x",
+     .stem_not_d_or_s = true,
+     .keep_mark = false,
+     .ending = "x"},
+    {.weight = 0,
+     .letters = "",
+     .marks = " ",
+     .stem_not_d_or_s = false,
+     .keep_mark = false,
+     .ending = ""},
+    {.weight = 2,
+     .letters = kFinnishSides,
+     .marks = "Zwx",
+     .stem_not_d_or_s = false,
+     .keep_mark = false,
+     .ending = ""},
+    {.weight = 4,
+     .letters = kFinnishSides,
+     .marks = " Owx",
+     .stem_not_d_or_s = false,
+     .keep_mark = false,
+     .ending = ""},
+    {.weight = kAny,
+     .letters = "",
+     .marks = "",
+     .stem_not_d_or_s = false,
+     .keep_mark = true,
+     .ending = ""},
+};
+
+bool ending_rule_fits(const EndingRule& r, char letter, int weight, std::string_view stem,
+                      std::string_view mark) {
+  if (r.weight != kAny && r.weight != weight) return false;
+  if (!letter_fits(r.letters, letter)) return false;
+  if (!r.marks.empty() && (mark.size() != 1 || !has(r.marks, mark[0]))) return false;
+  return !r.stem_not_d_or_s || stem.empty() || (stem.back() != 'd' && stem.back() != 's');
+}
+
+// The fix value, first fitting row.
+struct FixRule {
+  int weight;
+  int alternation;
+  char code;  // 0: any code
+  std::string_view letters;
+  int value;
+};
+constexpr FixRule kFixRules[] = {
+    {.weight = 0, .alternation = kAny, .code = 0, .letters = kFinnishSides, .value = 3},
+    {.weight = kAny, .alternation = 3, .code = 0, .letters = kFinnishSides, .value = 5},
+    {.weight = kAny, .alternation = kAny, .code = '1', .letters = "", .value = 5},
+    {.weight = kAny, .alternation = kAny, .code = 0, .letters = "-", .value = 2},
+    {.weight = kAny, .alternation = kAny, .code = 0, .letters = "", .value = 1},
+};
+
+struct SideBase {
+  char letter;
+  int base;
+};
+constexpr SideBase kScoreBases[] = {{'i', 9002}, {'c', 9003}, {'t', 9072}, {'r', 9073}};
+
+// The code field after a variant. Finnish: a blank, or a code digit and a blank, then an
+// optional "_", "p" or "P" token with one blank. Danish: "1" before a blank (which stays),
+// or nothing. Nothing when the field is malformed.
+struct CodeField {
+  char code;
+  std::string_view rest;
+};
+std::optional<CodeField> danish_code(std::string_view s) {
+  if (s.size() >= 2 && s[0] == '1' && s[1] == ' ') return CodeField{'1', s.substr(1)};
+  return CodeField{' ', s};
+}
+
+std::optional<CodeField> finnish_code(std::string_view s) {
+  CodeField field{' ', {}};
+  if (!s.empty() && s[0] == ' ') {
+    field.rest = s.substr(1);
+  } else if (s.size() >= 2 && has("01245", s[0]) && s[1] == ' ') {
+    field = {s[0], s.substr(2)};
+  } else {
+    return std::nullopt;
+  }
+  std::optional<Split> token = take_token(field.rest);
+  if (token && (token->front == "_" || token->front == "p" || token->front == "P")) {
+    field.rest = token->rest;
+    if (!field.rest.empty() && field.rest[0] == ' ') field.rest.remove_prefix(1);
+  }
+  return field;
+}
+
+std::optional<CodeField> code_field(char letter, std::string_view s) {
+  return is_finnish_side(letter) ? finnish_code(s) : danish_code(s);
+}
+
+// The harmony vowels, in both code pages for the front vowels beyond a–z.
+constexpr std::string_view kFrontVowels = "y\xE4\xF6\x84\x94";
+constexpr std::string_view kBackVowels = "aou";
+constexpr std::string_view kHarmonyVowels = "aeiouy\xE4\xF6\x84\x94";
+constexpr std::string_view kAfterI = "aeouy\xE4\xF6\x84\x94";
+
+}  // namespace
+
+bool is_dictionary_side(char letter) {
+  return has("ictr", letter) && letter != 0;
+}
+
+bool is_finnish_side(char letter) {
+  return has(kFinnishSides, letter) && letter != 0;
+}
+
+VariantChain read_variants(char letter, std::string_view head, std::string_view body) {
+  VariantChain chain;
+  if (!head.empty() && head.back() == '-') {
+    std::optional<CodeField> field = danish_code(body);
+    chain.variants.push_back({std::string(head), field->code});
+    chain.tail = field->rest;
+    return chain;
+  }
+  std::string word(head);
+  std::string_view rest = body;
+  for (;;) {
+    std::optional<CodeField> field = code_field(letter, rest);
+    if (!field) break;
+    chain.variants.push_back({std::move(word), field->code});
+    rest = field->rest;
+    if (rest.empty() || (rest[0] != '>' && rest[0] != '+')) break;
+    const bool suffix = rest[0] == '+';
+    rest.remove_prefix(1);
+    std::size_t blank = rest.find(' ');
+    std::string_view next = rest.substr(0, blank);
+    word = suffix ? std::string(head) + std::string(next) : std::string(next);
+    rest = blank == std::string_view::npos ? std::string_view() : rest.substr(blank + 1);
+  }
+  chain.tail = rest;
+  return chain;
+}
+
+std::optional<ClassCode> c0k(char code, char letter) {
+  for (const ClassRule& r : kClassRules) {
+    if ((r.code == 0 || r.code == code) && letter_fits(r.letters, letter)) return r.result;
+  }
+  return std::nullopt;
+}
+
+std::string_view ne2(char letter, int weight, std::string_view stem, std::string_view mark) {
+  for (const EndingRule& r : kEndingRules) {
+    if (!ending_rule_fits(r, letter, weight, stem, mark)) continue;
+    return r.keep_mark ? mark : r.ending;
+  }
+  return mark;
+}
+
+int fix(char letter, char code, int alternation, int weight) {
+  for (const FixRule& r : kFixRules) {
+    if (r.weight != kAny && r.weight != weight) continue;
+    if (r.alternation != kAny && r.alternation != alternation) continue;
+    if (r.code != 0 && r.code != code) continue;
+    if (letter_fits(r.letters, letter)) return r.value;
+  }
+  return 1;
+}
+
+int harm(std::string_view word) {
+  int cost = 0;
+  char unit = ' ';
+  // The word from its last character to its first, followed by one blank.
+  std::string scan(word.rbegin(), word.rend());
+  scan += ' ';
+  std::size_t i = 0;
+  for (;;) {
+    if (has(kFrontVowels, unit)) return 1;
+    if (has(kBackVowels, unit)) return 2;
+    if (cost >= 14 || i >= scan.size()) return 0;
+    const char c = scan[i];
+    const char next = i + 1 < scan.size() ? scan[i + 1] : '\0';
+    // A diphthong ending in i, or a long vowel, is one unit of the vowel before it.
+    const bool diphthong = c == 'i' && next != '\0' && has(kAfterI, next);
+    const bool long_vowel = has(kHarmonyVowels, c) && next == c;
+    unit = diphthong ? next : c;
+    cost += (diphthong || long_vowel || c == '/' || has(kHarmonyVowels, c)) ? 10 : 1;
+    i += (diphthong || long_vowel) ? 2 : 1;
+  }
+}
+
+int score_base(char letter) {
+  for (const SideBase& b : kScoreBases) {
+    if (b.letter == letter) return b.base;
+  }
+  return 0;
+}
+
+}  // namespace velimora

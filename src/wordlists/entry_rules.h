@@ -1,0 +1,59 @@
+// The rules by which a dictionary entry is read and a match is scored: the chain of head
+// variants, the inflection class codes, the ending and fix values and the vowel harmony.
+#ifndef VELIMORA_WORDLISTS_ENTRY_RULES_H_
+#define VELIMORA_WORDLISTS_ENTRY_RULES_H_
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velimora {
+
+// True for the dictionary sides: the dictionaries i and t and their compound lists c and r.
+bool is_dictionary_side(char letter);
+// True for the Finnish dictionary sides i and c.
+bool is_finnish_side(char letter);
+
+// One head variant of an entry: its word and its class code (blank: no class given).
+struct HeadVariant {
+  std::string word;
+  char code = ' ';
+};
+
+// The variants of an entry in the order they stand, and the text after the last one.
+struct VariantChain {
+  std::vector<HeadVariant> variants;
+  std::string_view tail;
+};
+
+// Reads the chain of ">" + head + " " + body: the head word, then after each variant its code
+// field (Finnish sides: a blank or one of 0 1 2 4 5 and a blank, then an optional "_", "p"
+// or "P" token; Danish sides: "1" before a blank, or nothing), and a further variant after
+// ">" (a word) or "+" (head + suffix). A malformed code field ends the chain before its
+// variant. A head ending in "-" is the only variant, its code read by the Danish rule.
+VariantChain read_variants(char letter, std::string_view head, std::string_view body);
+
+// `c0k`: the class character, the kind of a one-letter word and the class bonus of a code.
+struct ClassCode {
+  char class_char;
+  int kind;
+  int bonus;
+};
+std::optional<ClassCode> c0k(char code, char letter);
+
+// `ne2`: the ending a stem candidate's mark adds to its form.
+std::string_view ne2(char letter, int weight, std::string_view stem, std::string_view mark);
+
+// `fix`: the fix part of a candidate's position value.
+int fix(char letter, char code, int alternation, int weight);
+
+// `harm`: the vowel harmony of a Finnish word: 1 front, 2 back, 0 undecided.
+int harm(std::string_view word);
+
+// The score base of a dictionary side (i 9002, c 9003, t 9072, r 9073; 0 for other lists).
+int score_base(char letter);
+
+}  // namespace velimora
+
+#endif  // VELIMORA_WORDLISTS_ENTRY_RULES_H_

@@ -1,0 +1,276 @@
+#include "wordlists/list_search.h"
+
+#include <array>
+#include <memory>
+
+#include "lookup/data_files.h"
+#include "lookup/word_helpers.h"
+#include "shell/helpers.h"
+#include "text/charclass.h"
+#include "text/format.h"
+#include "text/primitives.h"
+#include "wordlists/entry_match.h"
+#include "wordlists/entry_rules.h"
+#include "wordlists/hit_store.h"
+#include "wordlists/list_helpers.h"
+#include "wordlists/word_lists.h"
+
+namespace velimora {
+namespace {
+
+bool in(std::string_view letters, char letter) {
+  return letter != 0 && letters.find(letter) != std::string_view::npos;
+}
+
+// One row of the list filter: when `fits` (k, a, b), the list passes only if `passes`.
+struct ListRule {
+  int k;
+  bool (*fits)(int a, int b);
+  bool (*passes)(char letter, int a, int b);
+};
+constexpr ListRule kListRules[] = {
+    {0, [](int a, int b) { return a == 0 && b == 0; },
+     [](char l, int, int) { return in("iosaqwtnby", l); }},  // plain lookup
+    {0, [](int a, int b) { return a == 0 && (b == 1 || b == 2 || b == 7); },
+     [](char l, int, int) { return in("on", l); }},  // full, pocket and raw articles
+    {0, [](int a, int b) { return a == 0 && b == 4; },
+     [](char l, int, int) { return l == 's'; }},  // Finnish word in T
+    {0, [](int a, int b) { return a == 0 && b == 5; },
+     [](char l, int, int) { return l == 'y'; }},  // Danish word in I
+    {0, [](int a, int b) { return a == 1 && b == 1; },
+     [](char l, int, int) { return in("ios", l); }},  // faster Finnish analysis
+    {0, [](int a, int b) { return a == 1 && b == 0; },
+     [](char l, int, int) { return in("iocs", l); }},  // Finnish analysis
+    {0, [](int a, int b) { return a == 2 && b == 0; },
+     [](char l, int, int) { return in("tnry", l); }},  // Danish analysis
+    {1, [](int a, int b) { return a == 0 && b == 1; },
+     [](char l, int, int) { return in("ic", l); }},
+    {1, [](int a, int b) { return a == 0 && b == 2; },
+     [](char l, int, int) { return in("tr", l); }},
+    {6, [](int, int) { return true; },
+     [](char l, int a, int) {  // reverse queries read only their reverse list
+       return (l != 'a' || a == -1) && (l != 'b' || a == -3) && (a != -1 || l == 'a') &&
+              (a != -3 || l == 'b');
+     }},
+    {7, [](int a, int) { return a > 0; }, [](char, int, int b) { return b > 0; }},
+};
+
+constexpr std::string_view kLookedIn = " looked in (double click / tap) :";
+
+// x < prefix + c, byte-wise on unsigned values.
+bool below(std::string_view x, std::string_view prefix, char c) {
+  const int head = x.substr(0, prefix.size()).compare(prefix);
+  if (head != 0 || x.size() == prefix.size()) return head <= 0;
+  return static_cast<unsigned char>(x[prefix.size()]) < static_cast<unsigned char>(c);
+}
+
+// The head files of the lists, each read once per search.
+class HeadFiles {
+ public:
+  HeadFiles(Session& s, std::string_view data_prefix) : s_(s), data_prefix_(data_prefix) {}
+
+  // `lestr`: the first key of part n of the list; the empty key for a missing file or line.
+  std::string_view lestr(std::size_t list, char letter, int n) {
+    if (!loaded_[list]) {
+      files_[list] = s_.files.get(part_file_name(data_prefix_, letter, 0));
+      loaded_[list] = true;
+    }
+    const CachedFile* file = files_[list].get();
+    if (file == nullptr || n < 1 || static_cast<std::size_t>(n) > file->line_count()) return {};
+    return kolon(file->line(static_cast<std::size_t>(n)));
+  }
+
+ private:
+  Session& s_;
+  std::string_view data_prefix_;
+  std::array<std::shared_ptr<const CachedFile>, std::size(nqrt)> files_;
+  std::array<bool, std::size(nqrt)> loaded_{};
+};
+
+bool has_part(const Session& s, int group, char letter, int part) {
+  return s.q.tn.any([&](const ChosenPartRow& r) {
+    return r.group == group && r.letter == letter && r.part == part;
+  });
+}
+
+bool list_passes(const ListSearch& q, int kind, char letter) {
+  return pq(0, q.number, q.selector, letter) && pq(1, kind, q.number, letter) &&
+         pq(6, q.reverse, 0, letter) && pq(7, q.analysis, q.number, letter);
+}
+
+bool prints_looked_in(const ListSearch& q) {
+  return q.number + q.selector + q.analysis == 0;
+}
+
+// Mode 1: the parts of one list whose key range can hold the group's key or the word.
+void choose_parts(Session& s, const ListSearch& q, const KeyGroupRow& group, std::size_t index,
+                  HeadFiles& heads) {
+  const WordList& list = nqrt[index];
+  if (!list_passes(q, group.kind, list.letter)) return;
+  const int flag = pqt(q.number, list.letter);
+  for (int n = 1; n <= list.parts; ++n) {
+    if (has_part(s, 0, list.letter, n)) continue;
+    if (!tnr(3, flag, group.key, q.word, heads.lestr(index, list.letter, n))) continue;
+    if (n < list.parts &&
+        !tnr(6, flag, group.key, q.word, heads.lestr(index, list.letter, n + 1))) {
+      continue;
+    }
+    if (has_part(s, group.group, list.letter, n)) continue;
+    s.q.tn.add({group.group, list.letter, n});
+    if (q.analysis == 0 && flag == 1 && prints_looked_in(q)) {
+      sus(s, format_text(" %0%", {Char{list.display}, static_cast<long long>(n)}));
+    }
+  }
+}
+
+// The reference at the start of an index-list body: letter, part, a separator, line up to
+// "_" or a blank, and the sense token after it.
+std::optional<LineReference> parse_reference(std::string_view body) {
+  if (body.empty()) return std::nullopt;
+  std::optional<Split> part = take_token(body.substr(1));
+  std::optional<int> part_no = part ? text_to_int(part->front) : std::nullopt;
+  if (!part_no || part->rest.empty()) return std::nullopt;
+  std::string_view rest = part->rest.substr(1);
+  const std::size_t end = rest.find_first_of("_ \t");
+  if (end == std::string_view::npos) return std::nullopt;
+  std::optional<int> line = text_to_int(rest.substr(0, end));
+  std::optional<Split> sense = take_token(rest.substr(end + 1));
+  std::optional<int> sense_no = sense ? text_to_int(sense->front) : std::nullopt;
+  if (!line || !sense_no) return std::nullopt;
+  return LineReference{body[0], *part_no, *line, *sense_no};
+}
+
+// Lines of o and n that point into a part read in full anyway are left out.
+bool points_into_full_part(const Session& s, std::string_view body) {
+  std::optional<Split> token = take_token(body);
+  if (!token || token->front.size() < 2 || !is_letter(token->front[0])) return false;
+  std::optional<int> part = text_to_int(token->front.substr(1));
+  const char letter = token->front[0];
+  return part && s.startup.fi.any(
+                     [&](const FullPartRow& r) { return r.letter == letter && r.part == *part; });
+}
+
+// Mode 3: one line in range, matched and stored.
+void match_line(Session& s, const ListSearch& q, const ChosenPartRow& part, int line_no,
+                std::string_view line) {
+  const char letter = part.letter;
+  Cut entry = glang0(line, ' ');
+  if ((letter == 'o' || letter == 'n') && points_into_full_part(s, entry.rest)) return;
+  std::optional<LineReference> ref;
+  if (is_dictionary_side(letter)) {
+    ref = LineReference{letter, part.part, line_no, 0};
+  } else if (letter != 'a' && letter != 'b') {
+    ref = parse_reference(entry.rest);
+  }
+  if (!ref) return;
+  const EntryLine e{.selector = q.selector,
+                    .analysis = q.analysis,
+                    .letter = letter,
+                    .form_flag = q.form_flag,
+                    .word = q.word,
+                    .head = entry.front,
+                    .body = entry.rest,
+                    .sense = ref->sense};
+  fiv(s, e, [&](const EntryHit& hit) {
+    samme(s, q.analysis, q.query, *ref, hit);
+    return true;
+  });
+}
+
+// Mode 2: one chosen part, line by line between the bounds of its group.
+void read_part(Session& s, const ListSearch& q, const ChosenPartRow& part) {
+  std::shared_ptr<const CachedFile> file =
+      s.files.get(part_file_name(q.data_prefix, part.letter, part.part));
+  if (file == nullptr) return;
+  s.q.ntt.set(0);
+  const int f = q.number > 0 ? 0 : 1;
+  const KeyGroupRow* group =
+      s.q.stt.find([&](const KeyGroupRow& r) { return r.group == part.group; });
+  const std::string key = group != nullptr ? group->key : std::string();
+  const bool bounded = part.group != 0;
+  std::optional<std::size_t> last_line;  // this part's `lqn` row once a line is counted
+  for (std::size_t i = 1; i <= file->line_count(); ++i) {
+    std::string_view line = kolon(file->line(i));
+    if (bounded && !tnr(3, f, key, q.word, line)) break;
+    const int line_no = ++s.q.ntt.front();
+    if (!last_line) {
+      s.q.lqn.remove_if(
+          [&](const LastLineRow& r) { return r.letter == part.letter && r.part == part.part; });
+      s.q.lqn.add({part.letter, part.part, line_no});
+      last_line = s.q.lqn.size() - 1;
+    }
+    s.q.lqn[*last_line].line = line_no;
+    if (bounded && !tnr(6, f, key, q.word, line)) continue;
+    match_line(s, q, part, line_no, line);
+  }
+}
+
+}  // namespace
+
+bool tnr(int k, int flag, std::string_view key, std::string_view word, std::string_view x) {
+  if (k == 3) return flag == 0 ? below(x, key, '\xFE') : below(x, word, '!');
+  if (k == 6) return flag == 0 ? key < x : word < x;
+  return false;
+}
+
+bool pq(int k, int a, int b, char letter) {
+  for (const ListRule& rule : kListRules) {
+    if (rule.k == k && rule.fits(a, b)) return rule.passes(letter, a, b);
+  }
+  return true;
+}
+
+int pqt(int number, char letter) {
+  if ((number == 1 && in("ic", letter)) || (number == 2 && in("tr", letter))) return 0;
+  return 1;
+}
+
+void tnr1(Session& s, const ListSearch& q) {
+  s.q.tn.clear();
+  for (const FullPartRow& r : s.startup.fi)
+    s.q.tn.add({0, r.letter, r.part});
+  if (prints_looked_in(q)) sus(s, kLookedIn);
+  HeadFiles heads(s, q.data_prefix);
+  for (std::size_t g = 0; g < s.q.stt.size(); ++g) {
+    const KeyGroupRow group = s.q.stt[g];
+    for (std::size_t list = 0; list < std::size(nqrt); ++list) {
+      choose_parts(s, q, group, list, heads);
+    }
+  }
+  if (prints_looked_in(q)) sus(s, "\n");
+  for (std::size_t i = 0; i < s.q.tn.size(); ++i) {
+    const ChosenPartRow part = s.q.tn[i];
+    read_part(s, q, part);
+  }
+}
+
+void plain_search(Session& s, int selector, int reverse, std::string_view word, int form_flag,
+                  int count, std::string_view data_prefix) {
+  s.q.stt.add({1, "zz", 1});
+  tnr1(s, {.selector = selector,
+           .passed = 6,
+           .reverse = reverse,
+           .analysis = 0,
+           .word = word,
+           .form_flag = form_flag,
+           .query = "",
+           .number = 0,
+           .count = count,
+           .data_prefix = data_prefix});
+}
+
+void stem_search(Session& s, int selector, int passed, int position, std::string_view remaining,
+                 std::string_view query, int language, int count, std::string_view data_prefix) {
+  tnr1(s, {.selector = selector,
+           .passed = passed,
+           .reverse = 0,
+           .analysis = position,
+           .word = remaining,
+           .form_flag = 0,
+           .query = query,
+           .number = language,
+           .count = count,
+           .data_prefix = data_prefix});
+}
+
+}  // namespace velimora

@@ -1,0 +1,55 @@
+// The word-list search: chooses the parts of every list whose key range can hold the word,
+// prints the "looked in" line, reads those parts between their bounds and stores every match
+// as a hit (`f4` for a plain search, `st` for a stem search).
+#ifndef VELIMORA_WORDLISTS_LIST_SEARCH_H_
+#define VELIMORA_WORDLISTS_LIST_SEARCH_H_
+
+#include <string_view>
+
+#include "shell/session.h"
+
+namespace velimora {
+
+// The arguments of `tnr1`, in the program's order (mode 0, letter blank).
+struct ListSearch {
+  int selector = 0;  // display mode of the query; chooses the lists
+  int passed = 6;    // carried along, never tested
+  int reverse = -2;  // query number: -1 only the list a, -3 only the list b, else neither
+  int analysis = 0;  // 0: plain hits go to `f4`; else analysis hits go to `st`
+  std::string_view word;
+  int form_flag = 1;       // 1 plain lookup, 0 analysis form
+  std::string_view query;  // an analysis hit is kept only when the query begins with its stem
+  int number = 0;          // language of a stem search: 0 none, 1 Finnish, 2 Danish
+  int count = 0;           // carried along
+  std::string_view data_prefix;
+};
+
+// `tnr1`: searches every `stt` key group in the lists; adds to `tn`, `lqn`, `ntq1`, `f4`,
+// `st` and the output buffer. Missing files and unparsable lines are skipped.
+void tnr1(Session& s, const ListSearch& search);
+
+// The plain search of a word: the single key group (1, "zz", 1), then `tnr1`.
+void plain_search(Session& s, int selector, int reverse, std::string_view word, int form_flag,
+                  int count, std::string_view data_prefix);
+
+// The stem search of an analysis at a split point: looks up the `stt` groups the caller has
+// added (one per candidate stem) for the remaining text; analysis hits go to `st`. `position`
+// must not be 0.
+void stem_search(Session& s, int selector, int passed, int position, std::string_view remaining,
+                 std::string_view query, int language, int count, std::string_view data_prefix);
+
+// `tnr`: the bound test of a text x. K 3, below the upper bound: flag 0 x < key + "\xFE",
+// flag 1 x < word + "!". K 6, above the lower bound: flag 0 key < x, flag 1 word < x.
+// Byte-wise on unsigned values, a proper prefix being smaller.
+bool tnr(int k, int flag, std::string_view key, std::string_view word, std::string_view x);
+
+// `pq`: the list filter; the first rule that fits (k, a, b) decides whether the list passes.
+bool pq(int k, int a, int b, char letter);
+
+// `pqt`: 0 (stem-prefix search) for a Finnish stem search in i or c and a Danish one in t or
+// r; 1 (whole-word search) otherwise.
+int pqt(int number, char letter);
+
+}  // namespace velimora
+
+#endif  // VELIMORA_WORDLISTS_LIST_SEARCH_H_
