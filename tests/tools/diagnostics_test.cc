@@ -164,6 +164,17 @@ TEST(Tool, ReplacesTheDataSubfoldersAndKeepsOtherFiles) {
   EXPECT_EQ(f.at("ftb\\dt39.pro"), "hus talo\n");
 }
 
+TEST(Tool, WritesASyntheticFolderOfFullSize) {
+  velimora::testing::TempDir out;
+  std::string data = out.path() + "/synthetic";
+  ASSERT_EQ(run_tool("--synthetic 2 " + data), 0);
+  DataFolder f = mkdata::testing::load_folder(data);
+  for (const ListLayout& l : kLists) {
+    EXPECT_FALSE(f.at(part_file_name(l.letter, l.parts)).empty()) << l.letter;
+  }
+  EXPECT_EQ(f.at("feu\\fe.cns"), "kh(20000)\n");
+}
+
 TEST(Tool, RejectsWrongArguments) {
   static const char* const kCases[] = {
       "", "one", "a b c", "--synthetic", "--synthetic x out", "--synthetic 0 out", "--bogus a b"};

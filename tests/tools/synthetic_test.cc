@@ -57,7 +57,7 @@ TEST(Synthetic, EveryIndexLinePointsAtAnArticleHoldingItsWord) {
 
 TEST(Synthetic, WholeWordSearchFindsEveryLine) {
   Compiled c = compile_synthetic(2);
-  for (const ListSpec& l : kLists) {
+  for (const ListLayout& l : kLists) {
     mkdata::testing::ListFiles list = read_list(c.files, l.letter);
     for (std::size_t n = 1; n <= list.parts.size(); ++n) {
       for (const std::string& line : list.parts[n - 1]) {

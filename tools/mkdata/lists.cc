@@ -22,7 +22,7 @@ const std::string kEmpty;
 }  // namespace
 
 int part_count(char letter) {
-  for (const ListSpec& l : kLists) {
+  for (const ListLayout& l : kLists) {
     if (l.letter == letter) return l.parts;
   }
   return 0;

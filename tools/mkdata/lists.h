@@ -10,13 +10,13 @@
 
 namespace velimora::mkdata {
 
-struct ListSpec {
+struct ListLayout {
   char letter;
   int parts;
 };
 
 // Every searchable list with its fixed number of parts, in the order the search tries them.
-inline constexpr ListSpec kLists[] = {
+inline constexpr ListLayout kLists[] = {
     {.letter = 'i', .parts = 99},  {.letter = 'o', .parts = 199}, {.letter = 'a', .parts = 181},
     {.letter = 'c', .parts = 137}, {.letter = 's', .parts = 99},  {.letter = 'q', .parts = 49},
     {.letter = 't', .parts = 39},  {.letter = 'n', .parts = 49},  {.letter = 'b', .parts = 39},
