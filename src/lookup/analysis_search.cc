@@ -1,18 +1,37 @@
 #include "lookup/analysis_search.h"
 
+#include "lookup/ranking.h"
+#include "lookup/segment_search.h"
 #include "wordlists/list_search.h"
 
 namespace velimora {
+namespace {
+
+constexpr int kDefaultStepLimit = 20000;
+
+}  // namespace
 
 bool finds0(Session& s, const SearchRequest& r) {
   if (r.level == 0) {
     plain_search(s, r.mode, r.number, r.key, r.form_flag, r.key_kind, r.data_prefix);
     return true;
   }
-  // The segment search of the analysis form is not built yet: it finds nothing.
-  return r.form_flag == 0;
+  if (r.form_flag != 0) return false;
+  SegmentSearch search;
+  // Without a step bound in the record files the search still ends.
+  search.limit = s.startup.kh.empty() ? kDefaultStepLimit : s.startup.kh.front();
+  search.mode = r.mode;
+  search.level = r.level;
+  search.key_kind = r.key_kind;
+  search.data_prefix = std::string(r.data_prefix);
+  search.key = std::string(r.key);
+  search.variant = std::string(r.variant);
+  find_segment_paths(s, search);
+  return true;
 }
 
-void pas(Session&, const RankRequest&) {}
+void pas(Session& s, const RankRequest& r) {
+  rank_analyses(s, r);
+}
 
 }  // namespace velimora

@@ -32,13 +32,6 @@ void write_articles(Session& s, int mode, std::string_view data_prefix) {
 
 }  // namespace
 
-void write_analysis_blocks(Session& s, std::string_view /*data_prefix*/, char /*side*/,
-                           int /*flag*/, std::string_view /*key*/) {
-  // The analysis blocks are written here once the analysis rows can be built; until then the
-  // blocks stay in `f2` untouched.
-  (void)s;
-}
-
 void fit(Session& s, int mode, std::string_view data_prefix, char side, int flag,
          std::string_view key, char /*letter*/) {
   write_articles(s, mode, data_prefix);

@@ -2,7 +2,22 @@
 
 #include <string>
 
+#include "wordlists/list_search.h"
+
 namespace velimora {
+
+void search_stems(Session& s, const StemSearch& r) {
+  tnr1(s, {.selector = r.selector,
+           .passed = r.passed,
+           .reverse = 0,
+           .analysis = r.analysis,
+           .word = r.word,
+           .form_flag = 0,
+           .query = r.query,
+           .number = r.language,
+           .count = r.count,
+           .data_prefix = r.data_prefix});
+}
 
 void bs(Session& s, int selector, int passed, int language, int count, int state, int position,
         std::string_view query, std::string_view data_prefix, std::string_view remaining) {
@@ -29,12 +44,5 @@ void bs(Session& s, int selector, int passed, int language, int count, int state
   search_stems(s, search);
   s.q.p12.add(position);
 }
-
-}  // namespace velimora
-
-namespace velimora {
-
-// The word lists are not searched for stems yet.
-void search_stems(Session&, const StemSearch&) {}
 
 }  // namespace velimora

@@ -41,7 +41,7 @@ bool extend(Session& s, int pass, int level, std::string_view key, std::string_v
   if (q4 >= 9) return true;
   const int g = l.l3;
   if (pass == -2 && k == l.l11 && q4 == 2 && g == 4) return true;  // `stop0`
-  int y = l.l13;                                                      // `nyx`
+  int y = l.l13;                                                   // `nyx`
   if (seg.g2 == 3) {
     y = 2;
   } else if (g == 0 && seg.g2 < 4 && q4 > 0) {
@@ -72,11 +72,20 @@ bool extend(Session& s, int pass, int level, std::string_view key, std::string_v
       const bool at_end = seg.result / 10000 == 1 && seg.g2 == 0 && row.k == l.l11;  // `sl1`
       const int d = l.l14 - (at_end ? 1 : 0);
       if (d <= pass) continue;
-      ChainRow next{*v, seg.result, q3, g,
+      ChainRow next{*v,
+                    seg.result,
+                    q3,
+                    g,
                     p0 == 0 ? l.l5 : t + l.l5,  // `ijl`
                     p0,
                     p0 == 0 ? t + l.l7 : l.l7,
-                    seg.merged, s1 + m2.mark, std::string(m2.rest), row.k, positions, y, d};
+                    seg.merged,
+                    s1 + m2.mark,
+                    std::string(m2.rest),
+                    row.k,
+                    positions,
+                    y,
+                    d};
       s.q.sl.set(next);
       if (!findm(s, pass, level, key, variant, depth + 1, sink)) return false;
     }
@@ -133,7 +142,9 @@ namespace {
 
 // `frl2`: the Danish check of a candidate. The program passes the side letter f, for which it
 // holds at once, as it does for an empty reference list.
-bool danish_check(char side, std::string_view t1) { return side == 'f' || t1.empty(); }
+bool danish_check(char side, std::string_view t1) {
+  return side == 'f' || t1.empty();
+}
 
 // Joins one chain with one path into an `f1` row when they meet (`mfi`) and score well.
 void join(Session& s, const RankRequest& r, const ChainRow& l, const PathRow& f) {
@@ -168,7 +179,8 @@ void rank_analyses(Session& s, const RankRequest& r) {
     s.q.sl.add({0, 0, 0, 0, "", 0, "", 6, 0, std::string(1, r.kept_last), r.n_minus_f, "", 0, 0});
     findm(s, pass, r.level, r.key, r.variant, 0, [&]() {
       const ChainRow l = s.q.sl.front();
-      for (std::size_t i = 0; i < s.q.sf.size(); ++i) join(s, r, l, s.q.sf[i]);
+      for (std::size_t i = 0; i < s.q.sf.size(); ++i)
+        join(s, r, l, s.q.sf[i]);
       return true;
     });
   }

@@ -35,7 +35,8 @@ std::string prefix(std::string_view s, int n) {
 }
 
 std::string_view from(std::string_view s, int n) {
-  return static_cast<std::size_t>(n) >= s.size() ? std::string_view() : s.substr(static_cast<std::size_t>(n));
+  return static_cast<std::size_t>(n) >= s.size() ? std::string_view()
+                                                 : s.substr(static_cast<std::size_t>(n));
 }
 
 const std::string* dlx_text(const Session& s, int k) {
@@ -56,8 +57,7 @@ bool step(Session& s, const SegmentSearch& search, const SearchStateRow& st, int
   if (match.text.empty()) return true;
   const char c = match.text[0];
   const std::string pattern = match.text.substr(1);
-  for (const std::string& marker :
-       xpl10(s.startup, match.reading, z, h, x2, pattern, junction)) {
+  for (const std::string& marker : xpl10(s.startup, match.reading, z, h, x2, pattern, junction)) {
     Marked m1 = cs0(1, marker);
     Marked m2 = cs0(2, m1.rest);
     if (!mcgs(st.mark, '\r', st.code_a, 0, m2.rest)) continue;
@@ -100,8 +100,8 @@ bool for_each_segment_match(const Session& s, int group, int k, int level,
     for (std::size_t i = 0; i < s.q.st.size(); ++i) {
       const StemHitRow& hit = s.q.st[i];
       if (hit.stem_length != k || hit.stem != variant_stem) continue;
-      SegmentMatch m{hit.seq, hit.mark, hit.kind, hit.score, (hit.score / 10) % 10, 0,
-                     hit.score2, 0};
+      SegmentMatch m{hit.seq, hit.mark,   hit.kind, hit.score, (hit.score / 10) % 10,
+                     0,       hit.score2, 0};
       std::optional<int> merged = nyh1(group, m.reading, s11);
       if (!merged) continue;
       m.merged = *merged;
@@ -110,16 +110,16 @@ bool for_each_segment_match(const Session& s, int group, int k, int level,
     }
   }
   if (k >= 12) return true;
-  return for_each_index_row(s.startup, [&](int length, int key, const std::string& first,
-                                           const std::string& second, int code, int result,
-                                           int kind) {
-    if (length != k || !kh1(level, kind) || key >= 1000) return true;
-    const int reading = (code / 10) % 10;
-    if (!stoph(level, reading) || second != variant_stem) return true;
-    std::optional<int> merged = nyh1(group, reading, s11);
-    if (!merged) return true;
-    return sink(SegmentMatch{key, first, kind, code, reading, *merged, result, 1});
-  });
+  return for_each_index_row(
+      s.startup, [&](int length, int key, const std::string& first, const std::string& second,
+                     int code, int result, int kind) {
+        if (length != k || !kh1(level, kind) || key >= 1000) return true;
+        const int reading = (code / 10) % 10;
+        if (!stoph(level, reading) || second != variant_stem) return true;
+        std::optional<int> merged = nyh1(group, reading, s11);
+        if (!merged) return true;
+        return sink(SegmentMatch{key, first, kind, code, reading, *merged, result, 1});
+      });
 }
 
 bool fsr(Session& s, const SegmentSearch& search, const SearchStateRow& st, int p5, int p6,
@@ -165,8 +165,8 @@ void find_segment_paths(Session& s, const SegmentSearch& search) {
     std::optional<Split> first = take_token(st.positions);
     std::string positions = first ? std::string(first->rest) : st.positions;  // `frt`
     if (!adv2(s, 12, 10000)) return true;
-    s.q.sf.add({1, st.path, positions, st.split, st.mark, st.code_a, st.group, st.penalty,
-                st.value, st.code_b, st.code_c});
+    s.q.sf.add({1, st.path, positions, st.split, st.mark, st.code_a, st.group, st.penalty, st.value,
+                st.code_b, st.code_c});
     return true;
   });
   s.q.sf.add({0, "", "", 0, '#', 0, 9, 0, 0, 0, 0});

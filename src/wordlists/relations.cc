@@ -17,7 +17,9 @@ bool strictly_inside(int x, int a, int b) {
   return o.low < x && x < o.high;
 }
 
-bool spans_a_part(const TieRow& t) { return std::abs(t.from - t.to) >= 2; }
+bool spans_a_part(const TieRow& t) {
+  return std::abs(t.from - t.to) >= 2;
+}
 
 // The code a tie gives a position, or -1 when the tie does not touch it.
 int code_at(const TieRow& t, int position) {
@@ -33,8 +35,8 @@ bool ties_compatible(const TieRow& t, const TieRow& u) {
     int cu = code_at(u, p);
     if (cu >= 0 && cu != code_at(t, p)) return false;  // one part, two readings
   }
-  if (t.from == u.to && t.to == u.from) return false;                 // mutual
-  if (t.side == u.side && t.to == u.to) return false;                  // parallel
+  if (t.from == u.to && t.to == u.from) return false;  // mutual
+  if (t.side == u.side && t.to == u.to) return false;  // parallel
   if (t.to == u.from && spans_a_part(t) && strictly_inside(u.to, t.from, t.to)) return false;
   if (u.to == t.from && spans_a_part(u) && strictly_inside(t.to, u.from, u.to)) return false;
   if (spans_a_part(t) && spans_a_part(u)) {
@@ -103,7 +105,8 @@ bool choose(Session& s, int n, Structure& chosen,
     const TieRow t = s.q.ra[i];
     if (t.from <= last_from || t.from > k + 2) continue;
     bool fits = true;
-    for (const TieRow& u : chosen) fits = fits && ties_compatible(t, u);
+    for (const TieRow& u : chosen)
+      fits = fits && ties_compatible(t, u);
     if (!fits) continue;
     chosen.push_back(t);
     bool go_on = choose(s, n, chosen, sink);
@@ -147,7 +150,8 @@ bool passes_reading_checks(Session& s, int n, const Structure& structure) {
 }
 
 void write_pieces(Session& s, std::string_view tail) {
-  for (const PieceRow& piece : s.q.fuge) sus(s, piece.text);
+  for (const PieceRow& piece : s.q.fuge)
+    sus(s, piece.text);
   sus(s, tail);
 }
 
