@@ -26,5 +26,8 @@ test: build
 bench: build
 	@for b in $(BUILD)/bench/*_bench; do [ -x "$$b" ] && "$$b"; done
 
+analysis-report: build
+	@python3 scripts/analysis_report.py $(BUILD)/apps/velimora-query/velimora-query $(REPORT_FLAGS)
+
 clean:
 	@rm -rf $(BUILD)
