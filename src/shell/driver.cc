@@ -141,7 +141,9 @@ bool query_pass(Session& s, QueryState& q, std::string_view query) {
   s.q.endret2.clear();
   if (!opslag(s, q)) return false;
   s.q.endret2.add();
-  if (q.key.empty()) return false;
+  // A code query re-gates the hits of the previous query even when no analysis query has
+  // left its word yet (the key of a plain query is not kept).
+  if (q.key.empty() && q.w == 0) return false;
   const int flag = fit1(s, q);
   fit(s, q.mode, q.data_prefix, q.side, flag, q.key, q.key[0]);
   offer_line(s, q, collect_offers(s));
