@@ -139,19 +139,39 @@ TEST_F(CompilerTest, EmptyPartsRepeatTheNextFirstLineAndAnEmptyListHasEmptyHeads
 // The search chooses parts by the head file and reads each chosen part between the bounds;
 // with the whole-word flag every line of a head word must come out, from every list.
 TEST_F(CompilerTest, WholeWordSearchFindsEveryLineOfEveryList) {
-  for (const ListLayout& l : kLists) {
-    ListFiles list = read_list(files(), l.letter);
-    bool reverse = l.letter == 'a' || l.letter == 'b';
-    for (std::size_t n = 1; n <= list.parts.size(); ++n) {
-      for (const std::string& line : list.parts[n - 1]) {
-        std::string word = head_word(line);
-        std::vector<int> parts = chosen_parts(list, word, 1);
-        EXPECT_NE(std::find(parts.begin(), parts.end(), static_cast<int>(n)), parts.end())
-            << l.letter << n << ": '" << line << "' is in a part the search does not choose";
-        if (reverse) continue;  // reverse lines are bare words: only their part is named
-        std::vector<std::string> read = lines_read(list.parts[n - 1], word, 1);
-        EXPECT_NE(std::find(read.begin(), read.end(), line), read.end())
-            << l.letter << n << ": '" << line << "' lies outside the bounds";
+  for (const std::string& line : mkdata::testing::unfindable_lines(files()))
+    ADD_FAILURE() << line;
+}
+
+// A plain lookup of any headword or variant finds, through the list o or n, a line that
+// points at its article.
+TEST_F(CompilerTest, EveryHeadwordAndVariantLeadsToItsArticle) {
+  static const struct {
+    char dictionary;
+    char index;
+    Side side;
+  } kCases[] = {{'i', 'o', Side::kFinnish},
+                {'c', 'o', Side::kFinnish},
+                {'t', 'n', Side::kDanish},
+                {'r', 'n', Side::kDanish}};
+  for (const auto& c : kCases) {
+    ListFiles index = read_list(files(), c.index);
+    ListFiles dictionary = read_list(files(), c.dictionary);
+    for (std::size_t part = 1; part <= dictionary.parts.size(); ++part) {
+      for (std::size_t line = 1; line <= dictionary.parts[part - 1].size(); ++line) {
+        Result<Article> a = parse_article(dictionary.parts[part - 1][line - 1], c.side);
+        ASSERT_TRUE(a);
+        std::string target =
+            reference_text(c.dictionary, static_cast<int>(part), static_cast<int>(line), 0);
+        for (const HeadVariant& v : a->variants) {
+          bool found = false;
+          for (int p : chosen_parts(index, v.word, 1)) {
+            for (const std::string& hit : lines_read(index.parts[p - 1], v.word, 1)) {
+              found = found || hit == v.word + " " + target;
+            }
+          }
+          EXPECT_TRUE(found) << v.word << " of " << target;
+        }
       }
     }
   }

@@ -3,6 +3,7 @@
 #ifndef VELIMORA_TESTS_TOOLS_MKDATA_TESTING_H_
 #define VELIMORA_TESTS_TOOLS_MKDATA_TESTING_H_
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -108,6 +109,31 @@ inline std::vector<std::string> lines_read(const std::vector<std::string>& part,
 inline std::string head_word(std::string_view line) {
   line = line_key(line);
   return std::string(line.substr(0, line.find(' ')));
+}
+
+// The lines of every list that a whole-word search for their head word misses: the part
+// holding the line is not chosen, or (outside the reverse lists, whose bare lines are never
+// in range and only name their part) the line is not read between the bounds.
+inline std::vector<std::string> unfindable_lines(const DataFolder& files) {
+  std::vector<std::string> missed;
+  for (const ListLayout& l : kLists) {
+    ListFiles list = read_list(files, l.letter);
+    bool reverse = l.letter == 'a' || l.letter == 'b';
+    for (std::size_t n = 1; n <= list.parts.size(); ++n) {
+      for (const std::string& line : list.parts[n - 1]) {
+        std::string word = head_word(line);
+        std::vector<int> parts = chosen_parts(list, word, 1);
+        bool chosen = std::find(parts.begin(), parts.end(), static_cast<int>(n)) != parts.end();
+        bool read = reverse;
+        if (chosen && !reverse) {
+          std::vector<std::string> lines = lines_read(list.parts[n - 1], word, 1);
+          read = std::find(lines.begin(), lines.end(), line) != lines.end();
+        }
+        if (!chosen || !read) missed.push_back(l.letter + std::to_string(n) + ": " + line);
+      }
+    }
+  }
+  return missed;
 }
 
 // An index line's reference, and the dictionary line it names ("" when there is none).

@@ -30,8 +30,20 @@ TEST(SampleData, IsACompleteDataFolder) {
       EXPECT_EQ(f.count(part_file_name(l.letter, n)), 1u) << l.letter << n;
     }
   }
-  for (const std::string& g : guide_file_names())
+  for (const std::string& g : guide_file_names()) {
     EXPECT_EQ(f.count("ch\\" + g), 1u) << g;
+  }
+}
+
+// The search finds every line of the lists built from the project's own sources.
+TEST(SampleData, WholeWordSearchFindsEveryLine) {
+  std::string root = setting("VELIMORA_SAMPLE_DATA", MKDATA_TEST_SAMPLE_DATA);
+  if (root.empty() || !std::filesystem::exists(root + "/feu/fe.cns")) {
+    GTEST_SKIP() << "the sample data folder has not been built";
+  }
+  DataFolder f = mkdata::testing::load_folder(root);
+  for (const std::string& line : mkdata::testing::unfindable_lines(f))
+    ADD_FAILURE() << line;
 }
 
 // Guide lines stay short enough to read without wrapping in a guide window.
