@@ -1,0 +1,180 @@
+// Data file names, reading one numbered line, and resolving index numbers.
+#include "lookup/data_files.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "lookup/index_entries.h"
+#include "testing/temp_dir.h"
+
+namespace velimora {
+namespace {
+
+TEST(Nyfg1, DanishListsLiveUnderFtb) {
+  static const struct {
+    char letter;
+    std::string_view prefix;
+  } kCases[] = {{'t', "ftb\\d"}, {'n', "ftb\\d"}, {'r', "ftb\\d"}, {'b', "ftb\\d"},
+                {'y', "ftb\\d"}, {'j', "ftb\\d"}, {'i', "fib\\f"}, {'o', "fib\\f"},
+                {'c', "fib\\f"}, {'a', "fib\\f"}, {'q', "fib\\f"}, {'\0', "fib\\f"}};
+  for (const auto& c : kCases)
+    EXPECT_EQ(nyfg1(c.letter), c.prefix) << c.letter;
+}
+
+TEST(PartFileName, JoinsPrefixSideLetterAndNumber) {
+  EXPECT_EQ(part_file_name("D/", 'i', 12), "D/fib\\fi12.pro");
+  EXPECT_EQ(part_file_name("", 't', 3), "ftb\\dt3.pro");
+  EXPECT_EQ(part_file_name("", 'o', 0), "fib\\fo0.pro");  // the head file
+}
+
+TEST(Attri, KindCodeOfTheDictionarySides) {
+  EXPECT_EQ(attri('i'), 11);
+  EXPECT_EQ(attri('c'), 11);
+  EXPECT_EQ(attri('t'), 12);
+  EXPECT_EQ(attri('r'), 12);
+  EXPECT_EQ(attri('o'), 10);
+}
+
+class LesTest : public ::testing::Test {
+ protected:
+  std::string name(std::string_view relative) { return dir_.prefix() + std::string(relative); }
+  testing::TempDir dir_;
+  Session s_;
+};
+
+TEST_F(LesTest, GivesTheLineAndItsStartPosition) {
+  dir_.write("f.pro", "first\r\nsecond\nthird\r");
+  static const struct {
+    const char* name;
+    long n;
+    std::string line;
+    long position;
+  } kCases[] = {
+      {"first line", 1, "first", 0},
+      {"line after CR LF", 2, "second", 7},
+      {"last line without LF keeps its CR", 3, "third\r", 14},
+      {"beyond the end", 4, "", 0},
+      {"line 0", 0, "", 0},
+      {"negative line", -3, "", 0},
+  };
+  for (const auto& c : kCases) {
+    LineAt got = les(s_, name("f.pro"), c.n);
+    EXPECT_EQ(got.line, c.line) << c.name;
+    EXPECT_EQ(got.position, c.position) << c.name;
+  }
+}
+
+TEST_F(LesTest, MissingFileOrFolderGivesTheEmptyLine) {
+  dir_.write("sub/x.pro", "a\n");
+  EXPECT_EQ(les(s_, name("none.pro"), 1).line, "");
+  EXPECT_EQ(les(s_, name("sub"), 1).line, "");  // a folder is not a file
+  EXPECT_EQ(les(s_, name("sub\\x.pro"), 1).line, "a");
+}
+
+TEST_F(LesTest, BytesOfEveryValueAndLongLinesComeBackWhole) {
+  std::string all;
+  for (int b = 0; b < 256; ++b) {
+    if (b != '\n') all += static_cast<char>(b);
+  }
+  const std::string long_line(200000, 'x');
+  dir_.write("f.pro", all + "\n" + long_line + "\n");
+  EXPECT_EQ(les(s_, name("f.pro"), 1).line, all);
+  EXPECT_EQ(les(s_, name("f.pro"), 2).line, long_line);
+}
+
+TEST_F(LesTest, NoticesAFileChangedOnDisk) {
+  dir_.write("f.pro", "old\n");
+  EXPECT_EQ(les(s_, name("f.pro"), 1).line, "old");
+  dir_.write("f.pro", "newer text\n");
+  EXPECT_EQ(les(s_, name("f.pro"), 1).line, "newer text");
+  std::filesystem::remove(dir_.path() + "/f.pro");
+  EXPECT_EQ(les(s_, name("f.pro"), 1).line, "");
+}
+
+class IndexTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    s_.startup.u0.add({3, 5, "", "", 0, 70});
+    s_.startup.u2.add({3, 1002, "", "", 0, 72});
+    s_.startup.u4.add({3, 7, "", "", 0, 74});
+    s_.startup.u1.add({3, 3, 9, "", "", 0, 71});
+    s_.startup.u1.add({3, 6, 9, "", "", 0, 76});
+    dir_.write("feu/fu20.cns", "0\n0\n0\n0\n,talo|koti[hus*x\n");
+    dir_.write("feu/fu22.cns", "0\nkala|fisk\n");
+    dir_.write("feu/fu24.cns", "0\n0\n0\n0\n0\n0\nsana|ord*tail>x\n");
+    dir_.write("feu/fu21.cns", "\n\n\n\n\n\n\n\nuusi|ny[nyt*>uusi y\nyksi\n");
+  }
+  std::string d() const { return dir_.prefix(); }
+  testing::TempDir dir_;
+  Session s_;
+};
+
+TEST_F(IndexTest, FmbCutsTheIndexLine) {
+  static const struct {
+    const char* name;
+    int n;
+    int kind;
+    int value;
+    std::string first, second, third, tail;
+  } kCases[] = {
+      {"kind 0, comma kept", 5, 0, 70, ",talo", "koti", "hus", "x"},
+      {"kind 2 reads line n mod 1000 of fu22", 1002, 2, 72, "kala", "fisk", "", ""},
+      {"kind 4 with tail", 7, 4, 74, "sana", "ord", "", "tail>x"},
+      {"kind 3 takes u1 and fu21", 9, 3, 71, "uusi", "ny", "nyt", ">uusi y"},
+      {"kind 6 takes its own u1 row", 9, 6, 76, "uusi", "ny", "nyt", ">uusi y"},
+  };
+  for (const auto& c : kCases) {
+    std::optional<IndexLine> got = fmb(s_, d(), 'f', c.n, c.kind);
+    ASSERT_TRUE(got) << c.name;
+    EXPECT_EQ(got->value, c.value) << c.name;
+    EXPECT_EQ(got->first_raw, c.first) << c.name;
+    EXPECT_EQ(got->second, c.second) << c.name;
+    EXPECT_EQ(got->third, c.third) << c.name;
+    EXPECT_EQ(got->tail, c.tail) << c.name;
+  }
+}
+
+TEST_F(IndexTest, FmbFailsWithoutARowAndReadsNothingForABlankSide) {
+  EXPECT_FALSE(fmb(s_, d(), 'f', 6, 0));
+  EXPECT_FALSE(fmb(s_, d(), 'f', 9, 5));  // u1 has key 9 only for kinds 3 and 6
+  std::optional<IndexLine> blank = fmb(s_, d(), ' ', 12345, 0);
+  ASSERT_TRUE(blank);
+  EXPECT_EQ(blank->value, 0);
+  EXPECT_EQ(blank->first_raw, "");
+}
+
+TEST_F(IndexTest, FmbOfAMissingFileGivesEmptyTexts) {
+  s_.startup.u0.add({3, 8, "", "", 0, 1});
+  dir_.write("feu/fu20.cns", "");
+  std::optional<IndexLine> got = fmb(s_, d(), 'f', 8, 0);
+  ASSERT_TRUE(got);
+  EXPECT_EQ(got->first_raw, "");
+  EXPECT_EQ(got->tail, "");
+}
+
+TEST_F(IndexTest, FindTakesTheCommaOffAndUsesStForNegativeNumbers) {
+  std::optional<IndexEntry> e = find(s_, d(), 'f', 0, 5);
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->first, "talo");
+  EXPECT_EQ(e->second, "koti");
+  EXPECT_EQ(e->third, "hus");
+  StemHitRow hit;
+  hit.seq = -5;
+  hit.score2 = 10040;
+  hit.form = "talo";
+  hit.extra1 = "a";
+  hit.extra2 = "b";
+  s_.q.st.add(hit);
+  std::optional<IndexEntry> neg = find(s_, "/nonexistent/", 'f', 0, -5);
+  ASSERT_TRUE(neg);
+  EXPECT_EQ(neg->value, 10040);
+  EXPECT_EQ(neg->first, "talo");
+  EXPECT_EQ(neg->second, "a");
+  EXPECT_EQ(neg->third, "b");
+  EXPECT_FALSE(find(s_, d(), 'f', 0, -6));
+}
+
+}  // namespace
+}  // namespace velimora
