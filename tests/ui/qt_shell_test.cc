@@ -253,6 +253,18 @@ TEST_F(QtShellTest, FunctionKeyGivesTheCommand) {
   EXPECT_EQ(title, to_qstring(query_commands().back().title));
 }
 
+TEST_F(QtShellTest, ControlDigitOpensAGuide) {
+  dir_.write("ch/fh104.txt", "Velimora guide\n");
+  tk_.main_window()->activateWindow();
+  QTest::keyClick(tk_.edit_view(results()), Qt::Key_5, Qt::ControlModifier);
+  const ui::Window guide = window_titled(" Guide: Introduction");
+  ASSERT_NE(guide, ui::kNoWindow);
+  EXPECT_EQ(tk_.edit_get_text(guide), "Velimora guide\n");
+  EXPECT_TRUE(tk_.edit_view(guide)->isReadOnly());
+  EXPECT_EQ(tk_.edit_view(guide)->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+  EXPECT_EQ(messages(), " \nIntroduction\n");
+}
+
 TEST_F(QtShellTest, ClosingTheResultsWindowMakesTheNextResultOpenANewOne) {
   const ui::Window first = results();
   tk_.frame(first)->close();

@@ -218,6 +218,19 @@ TEST_F(StartedShellTest, FileViewsOpenLexiconWindowsAtTheirCaret) {
   EXPECT_TRUE(tk_.errors().empty());
 }
 
+TEST_F(StartedShellTest, FileViewQueryOpensTheFileInALexiconWindow) {
+  dir_.write("fib/fi5.pro", "eka rivi\ntoka rivi\nkolmas rivi\n");
+  tk_.answer_prompts({PromptAnswer::ok("i5,2")});
+  tk_.choose(10006);
+  const ui::HeadlessWindow* view = tk_.windows().back();
+  ASSERT_EQ(tk_.windows().size(), 3u);
+  EXPECT_EQ(view->title.rfind(" dictionary : i5,2", 0), 0u) << view->title;
+  EXPECT_EQ(view->text, "eka rivi\ntoka rivi\nkolmas rivi\n");
+  EXPECT_EQ(view->selection.start, 10) << "the caret on the first character of line 2";
+  EXPECT_TRUE(view->read_only);
+  EXPECT_EQ(results().text, " ") << "a file view appends nothing";
+}
+
 TEST_F(StartedShellTest, CaretOutsideTheTextIsReportedAndMovedToItsEnd) {
   session_.frontend->open_lexicon({"abc", 9, 0, " view"});
   ASSERT_EQ(tk_.errors().size(), 1u);
