@@ -33,8 +33,8 @@ void plain_search(Session& s, int selector, int reverse, std::string_view word, 
                   int count, std::string_view data_prefix);
 
 // The stem search of an analysis at a split point: looks up the `stt` groups the caller has
-// added (one per candidate stem) for the remaining text; analysis hits go to `st`. `position`
-// must not be 0.
+// added (one per candidate stem) for the remaining text. With `position` not 0 the hits are
+// analysis hits in `st`; with 0 they are whole-word hits in `f4` (form flag 0).
 void stem_search(Session& s, int selector, int passed, int position, std::string_view remaining,
                  std::string_view query, int language, int count, std::string_view data_prefix);
 
