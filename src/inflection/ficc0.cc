@@ -1,0 +1,83 @@
+#include "inflection/ficc0.h"
+
+#include "inflection/danish_rules.h"
+#include "inflection/finnish_rules.h"
+#include "inflection/letters.h"
+
+namespace velimora::inflection {
+
+StemQuery make_stem_query(char mode, std::string_view word, char class_code,
+                          std::string_view form) {
+  StemQuery q;
+  q.mode = mode;
+  q.word = word;
+  q.length = static_cast<int>(word.size());
+  q.front = drop_back(word, 1);
+  q.last = back_text(word, 1);
+  q.form = form;
+  q.class_code = class_code;
+  const std::size_t head_length = word.empty() ? 0 : word.size() - 1;
+  if (head_length <= form.size()) {
+    q.head = form.substr(0, head_length);
+    q.tail = form.substr(head_length);
+  } else {
+    q.head = form;
+    q.tail = kNoTailMarker;
+  }
+  return q;
+}
+
+bool ficc0_traced(const StemQuery& q, TracedCandidateSink sink) {
+  if (q.length < 0 || q.word.size() != static_cast<std::size_t>(q.length)) return true;
+  StemCandidate candidate;  // reused for every candidate of the call
+  switch (q.mode) {
+    case 'i':
+    case 'c': {
+      const FinnishInput input{q.word, q.length, q.front, q.form, q.head, q.tail, q.last,
+                               q.class_code};
+      return ficc(input, [&](const FinnishAlt& alt) {
+        alt.stem.assign_to(candidate.stem);
+        candidate.alternation = alt.cls;
+        candidate.mark.assign(alt.mark);
+        candidate.weight = alt.weight;
+        return sink(candidate, alt.rule);
+      });
+    }
+    case 't':
+    case 'r':
+      return ficd(q.word, q.length, q.front, q.head, q.tail, q.last, [&](const DanishAlt& alt) {
+        alt.stem.assign_to(candidate.stem);
+        candidate.alternation = 0;
+        candidate.mark.assign(alt.mark);
+        candidate.weight = 0;
+        return sink(candidate, alt.rule);
+      });
+    default:
+      return true;
+  }
+}
+
+bool ficc0(const StemQuery& q, CandidateSink sink) {
+  return ficc0_traced(q, [&](const StemCandidate& c, int) { return sink(c); });
+}
+
+std::vector<StemCandidate> ficc0_all(const StemQuery& q) {
+  std::vector<StemCandidate> all;
+  ficc0(q, [&](const StemCandidate& c) {
+    all.push_back(c);
+    return true;
+  });
+  return all;
+}
+
+bool stems(char mode, std::string_view word, char class_code, std::string_view form,
+           CandidateSink sink) {
+  return ficc0(make_stem_query(mode, word, class_code, form), sink);
+}
+
+std::vector<StemCandidate> stems_all(char mode, std::string_view word, char class_code,
+                                     std::string_view form) {
+  return ficc0_all(make_stem_query(mode, word, class_code, form));
+}
+
+}  // namespace velimora::inflection

@@ -1,0 +1,54 @@
+// Part 4.1: the 37 Finnish stem rules (operation `ficc`).
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "inflection/function_ref.h"
+#include "inflection/letters.h"
+#include "inflection/stem_candidate.h"
+
+namespace velimora::inflection {
+
+// The inputs the Finnish rules read (Part 4.1, Data model).
+struct FinnishInput {
+  std::string_view w;      // W, the dictionary word
+  int n;                   // its number of letters
+  std::string_view front;  // W without its last letter
+  std::string_view f;      // F, the typed form
+  std::string_view p;      // head P
+  std::string_view r;      // tail R
+  std::string_view last;   // W[-1] as a one-letter text
+  char k;                  // class code K
+};
+
+// What a rule body yields: the stem, the alternation class and the mark (the weight is the
+// rule's).
+using RuleSink = FunctionRef<bool(const StemParts& stem, int cls, std::string_view mark)>;
+
+// One rule of the ordered list. The cheap guards (class code, last letter, minimum length) are
+// data; the body holds the rule's letter tests and yields its candidates.
+struct FinnishRule {
+  int number;                 // the rule number of Part 4.1
+  std::string_view classes;   // the class codes K for which the rule is tried
+  LetterSet last;             // W[-1] must be one of these (the empty set: any letter)
+  int longer_than;            // n must be greater than this
+  int weight;                 // the weight of every candidate of the rule
+  bool (*body)(const FinnishInput&, RuleSink);  // false when the sink stopped
+};
+std::span<const FinnishRule> finnish_rules();
+
+// One Finnish candidate, with the number of the rule that produced it.
+struct FinnishAlt {
+  StemParts stem;
+  int cls;
+  std::string_view mark;
+  int weight;
+  int rule;
+};
+using FinnishSink = FunctionRef<bool(const FinnishAlt&)>;
+
+// ficc: every rule in order; returns false when the sink stopped.
+bool ficc(const FinnishInput& input, FinnishSink sink);
+
+}  // namespace velimora::inflection
