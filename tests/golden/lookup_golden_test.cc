@@ -106,6 +106,24 @@ TEST_F(GoldenTest, OneSessionOfPlainQueries) {
   EXPECT_EQ(front_.opened[0].text, "tuli  ild\n");
 }
 
+// Analysis queries show the lists of Finnish words in I directly and offer the others: "More"
+// after articles, "Found" when only offers were met.
+TEST_F(GoldenTest, AnalysisQueriesOfferTheWordLists) {
+  static const struct {
+    const char* query;
+    std::optional<std::string> out;
+  } kSession[] = {
+      {"-sauna", "\n  Found (double click / tap):  s\n\n"},
+      {"s", "s : Finnish words in the text of T\n  dansk:  (t1;2 2)  rakennus\n\n"},
+      {"-talo",
+       "  suomi:  (i1,4) >talo  hus; bygning | >talossa i huset\n"
+       "  suomi(2):  (i1;4 2)  >talossa i huset\n"
+       "\n  More (double click / tap):  s\n\n"},
+  };
+  for (const auto& c : kSession)
+    EXPECT_EQ(go2(s_, c.query), c.out) << c.query;
+}
+
 TEST_F(GoldenTest, ReverseListPartOpensAtTheReversedWord) {
   EXPECT_TRUE(go2(s_, "k_talo"));
   EXPECT_EQ(go2(s_, "a1"), std::nullopt);
