@@ -114,9 +114,13 @@ TEST_F(DriverTest, NumberedCodeShowsItsAnalysisBlock) {
   s_.q.nb.set(100);
   s_.q.f1.add({0, 7, 0, 4, 0, "e", "refs1", "refs2", "pos", 103});
   s_.q.f1.add({0, 7, 0, 4, 0, "f", "refs3", "refs4", "pos", 130});
-  EXPECT_EQ(run("3"), "3\n");
-  ASSERT_EQ(s_.q.f2.size(), 1u);
-  EXPECT_EQ(s_.q.f2.front().refs1, "refs1");
+  // Only the result within 15 of the best passes; the output run writes its block.
+  std::optional<std::string> out = run("3");
+  ASSERT_TRUE(out);
+  EXPECT_EQ(out->substr(0, 2), "3\n");
+  EXPECT_EQ(out->find("Analysis"), out->rfind("Analysis")) << *out;
+  EXPECT_NE(out->find("<talossa>"), std::string::npos) << *out;
+  EXPECT_TRUE(s_.q.f2.empty());
   EXPECT_EQ(s_.q.stl1->codes, std::vector<std::string>{"3"});
 }
 
@@ -124,7 +128,9 @@ TEST_F(DriverTest, ZeroCodeEchoesItsDescription) {
   s_.q.len0->text = "talossa";
   s_.q.nb.set(100);
   s_.q.f1.add({0, 7, 0, 4, 0, "e", "r1", "r2", "pos", 100});
-  EXPECT_EQ(run("0"), "0 : simplest analysis/analyses\n");
+  std::optional<std::string> out = run("0");
+  ASSERT_TRUE(out);
+  EXPECT_EQ(out->rfind("0 : simplest analysis/analyses\n", 0), 0u) << *out;
 }
 
 TEST(DriverWithoutData, RunsNothingBeforeStartUp) {
