@@ -1,16 +1,20 @@
 // velimora-query: the dictionary from the terminal.
 //   velimora-query [--data DIR] [--cp1252] [--] [QUERY ...]
+//   velimora-query --stems MODE WORD CLASS FORM
 // Each QUERY is one query text (signs + word), run in order in one session. Without QUERY
 // arguments, one query per line is read from standard input.
 #include <unistd.h>
 
+#include <algorithm>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "inflection/ficc0.h"
 #include "query_runner.h"
 #include "shell/data_folder.h"
+#include "text/codepage.h"
 
 namespace {
 
@@ -19,10 +23,15 @@ constexpr const char* kUsage =
     "  Runs each QUERY (signs + word, e.g. talo, -talossa, --husene, k_talo) in one session;\n"
     "  without QUERY reads one query per line from standard input.\n"
     "  --data DIR  the data folder (default: $VELIMORA_DATA, else the sample data)\n"
-    "  --cp1252    queries and output in Windows-1252 instead of UTF-8\n";
+    "  --cp1252    queries and output in Windows-1252 instead of UTF-8\n"
+    "usage: velimora-query --stems MODE WORD CLASS FORM\n"
+    "  Prints the stem candidates of a dictionary WORD for the typed FORM, one per line:\n"
+    "  stem, alternation class, mark, weight (tab-separated). MODE is i or c (Finnish) or t\n"
+    "  or r (Danish); CLASS is _ (no class code), 0, 2, 4 or 5.\n";
 
 struct Options {
   std::optional<std::string> data;
+  std::vector<std::string> stems;  // MODE WORD CLASS FORM
   bool cp1252 = false;
   std::vector<std::string> queries;
   bool ok = true;
@@ -38,21 +47,63 @@ Options parse(int argc, char** argv) {
       ++i;
       break;
     }
-    if (a == "--data" && i + 1 < argc) {
+    if (a == "--stems") {
+      if (i + 4 >= argc) {
+        std::cerr << "velimora-query: --stems takes MODE WORD CLASS FORM\n";
+        o.ok = false;
+        return o;
+      }
+      o.stems.assign(argv + i + 1, argv + i + 5);
+      i += 4;
+    } else if (a == "--data" && i + 1 < argc) {
       o.data = argv[++i];
     } else if (a == "--cp1252") {
       o.cp1252 = true;
     } else if (a == "--help" || a == "-h") {
       o.help = true;
-    } else if (a.rfind("--", 0) == 0 && a.size() > 2 && std::isalpha(static_cast<unsigned char>(a[2]))) {
+    } else if (a.rfind("--", 0) == 0 && a.size() > 2 &&
+               std::isalpha(static_cast<unsigned char>(a[2]))) {
       std::cerr << "velimora-query: unknown option " << a << "\n";
       o.ok = false;
     } else {
       break;  // the first query
     }
   }
-  for (; i < argc; ++i) o.queries.emplace_back(argv[i]);
+  for (; i < argc; ++i)
+    o.queries.emplace_back(argv[i]);
   return o;
+}
+
+// The --stems diagnostic: every candidate of the inflection analysis, in order.
+int print_stems(const Options& opt) {
+  const std::string& mode = opt.stems[0];
+  const std::string& cls = opt.stems[2];
+  static const std::string kClasses[] = {"_", "0", "2", "4", "5"};
+  if (mode.size() != 1 || std::string("ictr").find(mode[0]) == std::string::npos ||
+      std::find(std::begin(kClasses), std::end(kClasses), cls) == std::end(kClasses)) {
+    std::cerr << "velimora-query: --stems: MODE is one of i c t r, CLASS one of _ 0 2 4 5\n";
+    return 2;
+  }
+  std::string word = opt.stems[1], form = opt.stems[3];
+  if (!opt.cp1252) {
+    velimora::Result<std::string> w = velimora::utf8_to_cp1252(word);
+    velimora::Result<std::string> f = velimora::utf8_to_cp1252(form);
+    if (!w || !f) {
+      std::cerr << "velimora-query: --stems: " << (w ? f.error() : w.error()) << "\n";
+      return 1;
+    }
+    word = *w;
+    form = *f;
+  }
+  const char class_code = cls == "_" ? ' ' : cls[0];
+  auto text = [&opt](const std::string& s) { return opt.cp1252 ? s : velimora::cp1252_to_utf8(s); };
+  velimora::inflection::stems(mode[0], word, class_code, form,
+                              [&](const velimora::inflection::StemCandidate& c) {
+                                std::cout << text(c.stem) << '\t' << c.alternation << '\t'
+                                          << text(c.mark) << '\t' << c.weight << '\n';
+                                return true;
+                              });
+  return 0;
 }
 
 }  // namespace
@@ -63,11 +114,13 @@ int main(int argc, char** argv) {
     (opt.ok ? std::cout : std::cerr) << kUsage;
     return opt.ok ? 0 : 2;
   }
+  if (!opt.stems.empty()) return print_stems(opt);
   velimora::QueryRunner runner(std::cout, std::cerr, opt.cp1252);
   if (!runner.start(velimora::choose_data_folder(opt.data))) return 1;
   bool all_ok = true;
   if (!opt.queries.empty()) {
-    for (const std::string& q : opt.queries) all_ok = runner.run(q) && all_ok;
+    for (const std::string& q : opt.queries)
+      all_ok = runner.run(q) && all_ok;
     return all_ok ? 0 : 1;
   }
   const bool interactive = ::isatty(STDIN_FILENO) != 0;

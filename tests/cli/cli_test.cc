@@ -93,6 +93,27 @@ TEST(Cli, MissingMainRecordFileIsOneClearLineAndAFailure) {
   EXPECT_NE(r.err.find("no dictionary data in " + empty.path()), std::string::npos) << r.err;
 }
 
+TEST(Cli, StemsListsEveryCandidateInOrder) {
+  static const struct {
+    const char* args;
+    const char* out;
+    int status;
+  } kCases[] = {
+      {"--stems i talo _ talossa", "tal\t0\to\t4\n", 0},
+      {"--stems i kukka _ kukka", "kukk\t2\ta\t4\nkuk\t1\ta\t4\nkukk\t3\ta\t4\n", 0},
+      {"--stems i mies _ miehen", "mie\t1\th\t4\n", 0},
+      {"--stems t museum _ museer", "muse\t0\tM\t0\n", 0},
+      {"--stems x talo _ talossa", "", 2},  // not a mode
+      {"--stems i talo 7 talossa", "", 2},  // not a class
+      {"--stems i talo", "", 2},            // too few arguments
+  };
+  for (const auto& c : kCases) {
+    Outcome r = run(c.args);
+    EXPECT_EQ(r.out, c.out) << c.args;
+    EXPECT_EQ(r.status, c.status) << c.args;
+  }
+}
+
 TEST(Cli, UnknownOptionIsAUsageError) {
   Outcome r = run("--bogus talo");
   EXPECT_EQ(r.status, 2);

@@ -1,0 +1,95 @@
+// Analysis queries inside a running program on a data folder of full size (every list with
+// its full part count, about 300 lines a part). Each repetition runs one query, so that the
+// median and the 99th percentile are over single queries.
+//
+//   build/bench/analysis_bench [--benchmark_repetitions=…]
+// VELIMORA_BENCH_DATA=DIR uses an existing folder instead of generating one.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "mkdata/compiler.h"
+#include "mkdata/diagnostics.h"
+#include "mkdata/folder_writer.h"
+#include "mkdata/synthetic.h"
+#include "shell/driver.h"
+#include "shell/startup.h"
+#include "text/files.h"
+
+namespace velimora {
+namespace {
+
+std::string data_folder() {
+  if (const char* dir = std::getenv("VELIMORA_BENCH_DATA")) return dir;
+  std::string dir =
+      (std::filesystem::temp_directory_path() / "velimora-bench-synthetic-300").string();
+  if (!std::filesystem::exists(dir + "/feu/fe.cns")) {
+    mkdata::Diagnostics diag;
+    mkdata::Compiled compiled = mkdata::compile(mkdata::synthetic_sources(300), diag);
+    if (!mkdata::write_data_folder(compiled.files, dir)) std::abort();
+  }
+  return dir;
+}
+
+// Words of the Finnish dictionary of the folder, each with a case ending: 8 to 12 letters.
+std::vector<std::string> analysis_queries(const std::string& dir) {
+  static const char* const kEndings[] = {"ssa", "lla", "sta", "ksi", "lle", "n", "t", "na"};
+  std::vector<std::string> out;
+  for (int part = 1; part <= 99 && out.size() < 200; part += 7) {
+    LineReader in(dir + "/fib/fi" + std::to_string(part) + ".pro");
+    for (int i = 0; i < 40; ++i) {
+      std::optional<std::string> line = in.read_line();
+      if (!line) break;
+      std::string word = line->substr(0, line->find(' '));
+      std::string form = word + kEndings[out.size() % 8];
+      if (form.size() >= 8 && form.size() <= 12) out.push_back("-" + form);
+    }
+  }
+  return out;
+}
+
+struct Fixture {
+  Fixture() {
+    std::string dir = data_folder();
+    go1(session, dir + "/", "");
+    queries = analysis_queries(dir);
+  }
+  Session session;
+  std::vector<std::string> queries;
+};
+
+Fixture& fixture() {
+  static Fixture f;
+  return f;
+}
+
+void BM_AnalysisQuery(benchmark::State& state) {
+  Fixture& f = fixture();
+  static std::size_t next = 0;
+  for (auto _ : state) {
+    const std::string& q = f.queries[next++ % f.queries.size()];
+    benchmark::DoNotOptimize(go2(f.session, q));
+  }
+}
+
+double percentile(const std::vector<double>& v, double p) {
+  std::vector<double> sorted = v;
+  std::sort(sorted.begin(), sorted.end());
+  return sorted[static_cast<std::size_t>(p * static_cast<double>(sorted.size() - 1))];
+}
+
+BENCHMARK(BM_AnalysisQuery)
+    ->Iterations(1)
+    ->Repetitions(400)
+    ->ReportAggregatesOnly(true)
+    ->ComputeStatistics("p99", [](const std::vector<double>& v) { return percentile(v, 0.99); })
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace velimora
+
+BENCHMARK_MAIN();
