@@ -70,6 +70,8 @@ std::optional<std::string> double_click_query(std::string_view text, int start, 
   std::string_view before = piece.substr(0, start - line_start);
   std::string_view word = piece.substr(start - line_start);
   std::string query(word);
+  // A bracket, quote or "_" right in front hides what stands before it, except the "_" of a
+  // k_/b_ sign, which is part of the query.
   if (!before.empty() &&
       (ends_in_reverse_sign(before) || kBareBefore.find(before.back()) == std::string_view::npos)) {
     query = std::string(glued_prefix(before)) + query;
