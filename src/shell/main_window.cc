@@ -125,13 +125,13 @@ MainWindow::~MainWindow() {
 }
 
 ui::TaskWindowSpec MainWindow::task_window_spec() {
-  ui::TaskWindowSpec spec;
-  spec.app_name = kAppName;
-  spec.title = kTaskTitle;
-  spec.menu = {buttons_, pull_downs_};
+  ui::TaskWindowSpec desc;
+  desc.app_name = kAppName;
+  desc.title = kTaskTitle;
+  desc.menu = {buttons_, pull_downs_};
   // The toolkit calls the handler only while it runs, inside this window's lifetime.
-  spec.handler = [this](ui::Window w, const ui::Event& e) { return task_win_eh(w, e); };
-  return spec;
+  desc.handler = [this](ui::Window w, const ui::Event& e) { return task_win_eh(w, e); };
+  return desc;
 }
 
 bool MainWindow::task_win_eh(ui::Window w, const ui::Event& e) {

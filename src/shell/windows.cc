@@ -82,38 +82,38 @@ std::optional<std::string> double_click_query(std::string_view text, int start, 
 }
 
 ui::Window TextWindows::win_editor_create(ui::Window parent, std::string_view text, int level) {
-  ui::EditWindowSpec spec;
-  spec.parent = parent;
-  spec.rect = kResultsRect;
-  spec.title = kResultsTitle;
-  spec.text = one_char_line_breaks(text);
-  spec.caret = 1;
-  spec.command_menu = true;
-  spec.font = font_by_level(tk_, level);
-  spec.handler = [this](ui::Window w, const ui::Event& e) { return win_editor_eh(w, e); };
-  rewin_ = tk_.edit_create_wrap(spec);
+  ui::EditWindowSpec desc;
+  desc.parent = parent;
+  desc.rect = kResultsRect;
+  desc.title = kResultsTitle;
+  desc.text = one_char_line_breaks(text);
+  desc.caret = 1;
+  desc.command_menu = true;
+  desc.font = font_by_level(tk_, level);
+  desc.handler = [this](ui::Window w, const ui::Event& e) { return win_editor_eh(w, e); };
+  rewin_ = tk_.edit_create_wrap(desc);
   return rewin_;
 }
 
 ui::Window TextWindows::win_lexicon_create(ui::Window parent, std::string_view text, int caret,
                                            int level, std::string_view title) {
-  ui::EditWindowSpec spec;
-  spec.parent = parent;
-  spec.rect = kLexiconRect;
-  spec.title = title;
-  spec.text = one_char_line_breaks(text);
-  const int last = static_cast<int>(spec.text.size()) + 1;
+  ui::EditWindowSpec desc;
+  desc.parent = parent;
+  desc.rect = kLexiconRect;
+  desc.title = title;
+  desc.text = one_char_line_breaks(text);
+  const int last = static_cast<int>(desc.text.size()) + 1;
   if (caret < 1 || caret > last) {
     report_error(tk_, "caret position " + int_to_text(caret) + " outside 1.." + int_to_text(last) +
                           " in the window \"" + std::string(title) + "\"");
     caret = caret < 1 ? 1 : last;
   }
-  spec.caret = caret;
-  spec.read_only = true;
-  spec.wrap = level != 1;
-  spec.font = font_by_level(tk_, level);
-  spec.handler = [this](ui::Window w, const ui::Event& e) { return win_lexicon_eh(w, e); };
-  return tk_.edit_create_wrap(spec);
+  desc.caret = caret;
+  desc.read_only = true;
+  desc.wrap = level != 1;
+  desc.font = font_by_level(tk_, level);
+  desc.handler = [this](ui::Window w, const ui::Event& e) { return win_lexicon_eh(w, e); };
+  return tk_.edit_create_wrap(desc);
 }
 
 void TextWindows::ed4(ui::Window parent, std::string_view text, int level) {

@@ -8,7 +8,7 @@
 namespace velimora {
 namespace {
 
-struct Spec {
+struct Placeholder {
   bool left = false;
   bool zero = false;
   int width = 0;
@@ -57,36 +57,36 @@ std::string integer_text(long long v, char letter) {
   return buf;
 }
 
-std::string real_text(double v, const Spec& spec) {
-  int precision = spec.precision < 0 ? 10 : (spec.precision > 19 ? 19 : spec.precision);
+std::string real_text(double v, const Placeholder& ph) {
+  int precision = ph.precision < 0 ? 10 : (ph.precision > 19 ? 19 : ph.precision);
   char buf[512];
-  const char* fmt = spec.letter == 'e' ? "%.*e" : spec.letter == 'g' ? "%.*g" : "%.*f";
+  const char* fmt = ph.letter == 'e' ? "%.*e" : ph.letter == 'g' ? "%.*g" : "%.*f";
   std::snprintf(buf, sizeof buf, fmt, precision, v);
   return buf;
 }
 
-std::string convert(const FormatArg& arg, const Spec& spec) {
-  if (const long long* i = std::get_if<long long>(&arg)) return integer_text(*i, spec.letter);
+std::string convert(const FormatArg& arg, const Placeholder& ph) {
+  if (const long long* i = std::get_if<long long>(&arg)) return integer_text(*i, ph.letter);
   if (const Char* ch = std::get_if<Char>(&arg)) {
-    if (spec.letter == 0 || spec.letter == 'c') return std::string(1, ch->c);
-    return integer_text(static_cast<unsigned char>(ch->c), spec.letter);
+    if (ph.letter == 0 || ph.letter == 'c') return std::string(1, ch->c);
+    return integer_text(static_cast<unsigned char>(ch->c), ph.letter);
   }
-  if (const double* d = std::get_if<double>(&arg)) return real_text(*d, spec);
+  if (const double* d = std::get_if<double>(&arg)) return real_text(*d, ph);
   std::string_view s = std::get<std::string_view>(arg);
-  if (spec.precision >= 0 && static_cast<std::size_t>(spec.precision) < s.size()) {
-    s = s.substr(0, static_cast<std::size_t>(spec.precision));
+  if (ph.precision >= 0 && static_cast<std::size_t>(ph.precision) < s.size()) {
+    s = s.substr(0, static_cast<std::size_t>(ph.precision));
   }
   return std::string(s);
 }
 
-void pad_into(std::string& out, const std::string& value, const Spec& spec) {
+void pad_into(std::string& out, const std::string& value, const Placeholder& ph) {
   std::size_t fill =
-      static_cast<std::size_t>(spec.width) > value.size() ? spec.width - value.size() : 0;
-  if (spec.left) {
+      static_cast<std::size_t>(ph.width) > value.size() ? ph.width - value.size() : 0;
+  if (ph.left) {
     out += value;
     out.append(fill, ' ');
   } else {
-    out.append(fill, spec.zero ? '0' : ' ');
+    out.append(fill, ph.zero ? '0' : ' ');
     out += value;
   }
 }
@@ -119,23 +119,23 @@ std::string format_text(std::string_view t, std::initializer_list<FormatArg> arg
       continue;
     }
     std::size_t start = i++;
-    Spec spec;
+    Placeholder ph;
     if (i < t.size() && t[i] == '-') {
-      spec.left = true;
+      ph.left = true;
       ++i;
     }
-    if (i < t.size() && t[i] == '0') spec.zero = !spec.left;
-    spec.width = read_number(t, i);
+    if (i < t.size() && t[i] == '0') ph.zero = !ph.left;
+    ph.width = read_number(t, i);
     if (i + 1 < t.size() && t[i] == '.' && is_digit(t[i + 1])) {
       ++i;
-      spec.precision = read_number(t, i);
+      ph.precision = read_number(t, i);
     }
     if (next == args.end()) {
       out.append(t.substr(start, i - start));
       continue;
     }
-    if (i < t.size() && letter_fits(*next, t[i])) spec.letter = t[i++];
-    pad_into(out, convert(*next, spec), spec);
+    if (i < t.size() && letter_fits(*next, t[i])) ph.letter = t[i++];
+    pad_into(out, convert(*next, ph), ph);
     ++next;
   }
   return out;

@@ -4,8 +4,8 @@
 
 namespace velimora::ui {
 
-int Toolkit::start(const TaskWindowSpec& spec) {
-  open_task_window(spec);
+int Toolkit::start(const TaskWindowSpec& desc) {
+  open_task_window(desc);
   return run_event_loop();
 }
 

@@ -113,8 +113,8 @@ class Toolkit {
 
   // Start toolkit: opens the task window, sends it kCreate, then runs the event loop until the
   // task window closes. Returns the exit code.
-  int start(const TaskWindowSpec& spec);
-  virtual void open_task_window(const TaskWindowSpec& spec) = 0;
+  int start(const TaskWindowSpec& desc);
+  virtual void open_task_window(const TaskWindowSpec& desc) = 0;
   virtual int run_event_loop() = 0;
   virtual Window task_window() const = 0;
 
@@ -148,7 +148,7 @@ class Toolkit {
   virtual Font font_create(std::string_view family, FontStyle style, int points) = 0;
 
   // `edit_CreateWrap`: opens an edit window, shows it and sends it kCreate.
-  virtual Window edit_create_wrap(const EditWindowSpec& spec) = 0;
+  virtual Window edit_create_wrap(const EditWindowSpec& desc) = 0;
   // `edit_AppendStr`: appends at the end of the text and shows the end.
   virtual void edit_append_str(Window w, std::string_view text) = 0;
   virtual std::string edit_get_text(Window w) = 0;

@@ -6,11 +6,11 @@
 
 namespace velimora::ui {
 
-void HeadlessToolkit::open_task_window(const TaskWindowSpec& spec) {
+void HeadlessToolkit::open_task_window(const TaskWindowSpec& desc) {
   task_ = next_id_++;
-  title_ = spec.title;
-  menu_ = spec.menu;
-  set_handler(task_, spec.handler);
+  title_ = desc.title;
+  menu_ = desc.menu;
+  set_handler(task_, desc.handler);
   win_send_event(task_, {EventKind::kCreate});
 }
 
@@ -74,21 +74,21 @@ Font HeadlessToolkit::font_create(std::string_view family, FontStyle style, int 
   return {std::string(family), style, points};
 }
 
-Window HeadlessToolkit::edit_create_wrap(const EditWindowSpec& spec) {
+Window HeadlessToolkit::edit_create_wrap(const EditWindowSpec& desc) {
   HeadlessWindow w;
   w.id = next_id_++;
-  w.parent = spec.parent;
-  w.title = spec.title;
-  w.text = spec.text;
-  w.rect = spec.rect;
-  w.font = spec.font;
-  w.read_only = spec.read_only;
-  w.wrap = spec.wrap;
-  w.command_menu = spec.command_menu;
+  w.parent = desc.parent;
+  w.title = desc.title;
+  w.text = desc.text;
+  w.rect = desc.rect;
+  w.font = desc.font;
+  w.read_only = desc.read_only;
+  w.wrap = desc.wrap;
+  w.command_menu = desc.command_menu;
   windows_[w.id] = w;
-  edit_set_selection(w.id, {spec.caret, spec.caret});
+  edit_set_selection(w.id, {desc.caret, desc.caret});
   focus_order_.push_back(w.id);
-  set_handler(w.id, spec.handler);
+  set_handler(w.id, desc.handler);
   win_send_event(w.id, {EventKind::kCreate});
   return w.id;
 }

@@ -52,7 +52,7 @@ class HeadlessToolkit : public Toolkit {
   static constexpr int kMaxPromptLength = 499;
 
   // -- Toolkit --
-  void open_task_window(const TaskWindowSpec& spec) override;
+  void open_task_window(const TaskWindowSpec& desc) override;
   int run_event_loop() override { return 0; }
   Window task_window() const override { return task_; }
   void msg_create(int lines) override;
@@ -68,7 +68,7 @@ class HeadlessToolkit : public Toolkit {
   Window win_get_parent(Window w) override;
   void win_set_focus(Window w) override;
   Font font_create(std::string_view family, FontStyle style, int points) override;
-  Window edit_create_wrap(const EditWindowSpec& spec) override;
+  Window edit_create_wrap(const EditWindowSpec& desc) override;
   void edit_append_str(Window w, std::string_view text) override;
   std::string edit_get_text(Window w) override;
   Selection edit_get_selection(Window w) override;

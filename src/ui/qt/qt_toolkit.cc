@@ -44,25 +44,25 @@ QtToolkit::~QtToolkit() {
   main_.reset();
 }
 
-void QtToolkit::open_task_window(const TaskWindowSpec& spec) {
+void QtToolkit::open_task_window(const TaskWindowSpec& desc) {
   task_ = next_id_++;
-  QCoreApplication::setApplicationName(to_qstring(spec.app_name));
+  QCoreApplication::setApplicationName(to_qstring(desc.app_name));
   main_ = std::make_unique<TaskWindow>([this] {
     if (!closing_) win_send_event(task_, {EventKind::kSize});
   });
-  main_->setWindowTitle(to_qstring(spec.title));
+  main_->setWindowTitle(to_qstring(desc.title));
   mdi_ = new QMdiArea(main_.get());
   main_->setCentralWidget(mdi_);
   QMenuBar* bar = main_->menuBar();
   bar->setNativeMenuBar(false);  // the commands are buttons on the window's own bar
-  for (const MenuCommand& c : spec.menu.buttons)
+  for (const MenuCommand& c : desc.menu.buttons)
     add_command(bar, c);
-  for (const PullDownMenu& p : spec.menu.pull_downs) {
+  for (const PullDownMenu& p : desc.menu.pull_downs) {
     QMenu* menu = bar->addMenu(to_qstring(p.title));
     for (const MenuCommand& c : p.items)
       add_command(menu, c);
   }
-  set_handler(task_, spec.handler);
+  set_handler(task_, desc.handler);
   // Without a window manager showMaximized() alone leaves the window small.
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     main_->resize(screen->availableGeometry().size());
@@ -166,29 +166,29 @@ Font QtToolkit::font_create(std::string_view family, FontStyle style, int points
   return {chosen, style, points};
 }
 
-Window QtToolkit::edit_create_wrap(const EditWindowSpec& spec) {
+Window QtToolkit::edit_create_wrap(const EditWindowSpec& desc) {
   const Window id = next_id_++;
   auto* edit =
       new EditWindow([this, id](const Event& e) { return !closing_ && win_send_event(id, e); });
-  edit->setPlainText(to_qstring(spec.text));
-  edit->setReadOnly(spec.read_only);
-  if (spec.read_only) {
+  edit->setPlainText(to_qstring(desc.text));
+  edit->setReadOnly(desc.read_only);
+  if (desc.read_only) {
     edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   }
-  edit->setLineWrapMode(spec.wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-  edit->setFont(QFont(to_qstring(spec.font.family), spec.font.points,
-                      spec.font.style == FontStyle::kBold ? QFont::Bold : QFont::Normal));
+  edit->setLineWrapMode(desc.wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+  edit->setFont(QFont(to_qstring(desc.font.family), desc.font.points,
+                      desc.font.style == FontStyle::kBold ? QFont::Bold : QFont::Normal));
   auto* frame = new ChildFrame([this, id] { closed(id); });
   frame->setWidget(edit);
   frame->setAttribute(Qt::WA_DeleteOnClose);
-  frame->setWindowTitle(to_qstring(spec.title));
+  frame->setWindowTitle(to_qstring(desc.title));
   mdi_->addSubWindow(frame);
-  frame->setGeometry(spec.rect.left, spec.rect.top, spec.rect.right - spec.rect.left,
-                     spec.rect.bottom - spec.rect.top);
-  children_[id] = {edit, frame, spec.command_menu};
-  set_handler(id, spec.handler);
+  frame->setGeometry(desc.rect.left, desc.rect.top, desc.rect.right - desc.rect.left,
+                     desc.rect.bottom - desc.rect.top);
+  children_[id] = {edit, frame, desc.command_menu};
+  set_handler(id, desc.handler);
   frame->show();
-  edit_set_selection(id, {spec.caret, spec.caret});
+  edit_set_selection(id, {desc.caret, desc.caret});
   edit->ensureCursorVisible();
   win_set_focus(id);
   win_send_event(id, {EventKind::kCreate});
