@@ -113,7 +113,7 @@ static_assert(std::size(kDanishRules) == 11);
 
 std::optional<StaeResult> stae(int k, std::string_view w, int n, std::string_view front,
                                std::string_view p, std::string_view last) {
-  (void)front;  // in the design's signature; the letters are taken from W itself
+  (void)front;  // in the call's signature; the letters are taken from W itself
   if (k >= n || w.size() != size_of(n) || w.size() < 4) return std::nullopt;
   const std::string_view prefix = w.substr(0, size_of(n - k));
   const char w3 = back(w, 3);

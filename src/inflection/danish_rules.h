@@ -1,4 +1,4 @@
-// Part 4.4: the Danish stem rules (`ficd`, `stae`, `sid`, `sidste`).
+// The Danish stem rules (`ficd`, `stae`, `sid`, `sidste`).
 #pragma once
 
 #include <optional>
@@ -47,11 +47,11 @@ struct DanishInput {
 struct DanishAlt {
   StemParts stem;
   std::string_view mark;
-  int rule;  // the number of the rule of Part 4.4 that produced it
+  int rule;  // the number of the Danish rule that produced it
 };
 using DanishSink = FunctionRef<bool(const DanishAlt&)>;
 
-// A Danish rule: the letter tests and the yield of one numbered rule of Part 4.4.
+// A Danish rule: the letter tests and the yield of one numbered Danish rule.
 using DanishRuleSink = FunctionRef<bool(const StemParts& stem, std::string_view mark)>;
 struct DanishRule {
   int number;

@@ -1,4 +1,4 @@
-// The entry of the inflection analysis: ficc0 (Parts 4.1 and 4.4).
+// The entry of the inflection analysis: ficc0.
 //
 //   #include "inflection/ficc0.h"
 //   using namespace velimora::inflection;
@@ -7,7 +7,7 @@
 //   // Or with the inputs already derived, as the entry matcher calls it:
 //   ficc0(make_stem_query('i', "kukka", ' ', "kukan"), sink);
 //
-// Candidates come in the order of the design; the sink returns false to stop early.
+// Candidates come in rule order; the sink returns false to stop early.
 #pragma once
 
 #include <string_view>
@@ -19,7 +19,7 @@
 namespace velimora::inflection {
 
 // Derives length, front, head, tail and last from (mode, word, class code, form) exactly as the
-// entry matcher (Part 3.2) does: n = the length of the word; front = the word without its last
+// entry matcher does: n = the length of the word; front = the word without its last
 // letter; last = its last letter; head = the first n-1 letters of the form and tail = the rest,
 // or, when the form has fewer than n-1 letters, head = the whole form and tail = the no-tail
 // marker "\xCF". All views point into word, form or a static constant.
@@ -31,7 +31,7 @@ inline StemQuery make_stem_query(char mode, std::string_view word, std::string_v
   return make_stem_query(mode, word, class_code, form);
 }
 
-// ficc0: yields the stem candidates of the query in the design's order: the 37 Finnish rules for
+// ficc0: yields the stem candidates of the query in rule order: the 37 Finnish rules for
 // modes 'i' and 'c', the 11 Danish rules (alternation class 0, weight 0) for modes 't' and 'r',
 // nothing for any other mode. Returns false when the sink stopped it. The sink may be any
 // callable taking const StemCandidate& and returning bool (a lambda, a std::function ...); the
@@ -40,7 +40,7 @@ inline StemQuery make_stem_query(char mode, std::string_view word, std::string_v
 bool ficc0(const StemQuery& query, CandidateSink sink);
 
 // The same, also handing over the number of the rule that produced each candidate (Finnish rules
-// 1-37 of Part 4.1, Danish rules 1-11 of Part 4.4); meant for tracing and diagnostics.
+// 1-37, Danish rules 1-11); meant for tracing and diagnostics.
 using TracedCandidateSink = FunctionRef<bool(const StemCandidate&, int rule)>;
 bool ficc0_traced(const StemQuery& query, TracedCandidateSink sink);
 

@@ -16,7 +16,7 @@ constexpr bool in(char c, std::string_view set) {
 }
 std::size_t len(int n) { return n > 0 ? static_cast<std::size_t>(n) : 0; }
 
-// Shorthands in the notation of Part 4.1: W[-k] as a letter and as a one-letter text, W-k.
+// Shorthands in the rules' notation: W[-k] as a letter and as a one-letter text, W-k.
 char W(const In& x, std::size_t k) { return back(x.w, k); }
 std::string_view Wt(const In& x, std::size_t k) { return back_text(x.w, k); }
 std::string_view Wm(const In& x, std::size_t k) { return drop_back(x.w, k); }
@@ -25,7 +25,7 @@ std::string_view Wm(const In& x, std::size_t k) { return drop_back(x.w, k); }
 constexpr LetterSet kAOrAe = "a\x84\xE4";               // a, a:
 constexpr LetterSet kEsLast = "bcdfghjklmnprstvwxz";    // the last letters es can accept
 
-// --- The rule bodies, one per rule of Part 4.1 ------------------------------------------------
+// --- The rule bodies, one per Finnish rule ------------------------------------------------
 
 // 1. Long vowel or diphthong at the end (maa, maita): juo(n-2, F, W-2, W[-2] + W[-1]).
 bool rule01(const In& x, RuleSink yield) {
@@ -318,7 +318,7 @@ bool rule37(const In& x, RuleSink yield) {
   return yield(s.stem, 0, s.mark);
 }
 
-// --- The ordered rule list of Part 4.1 --------------------------------------------------------
+// --- The ordered rule list --------------------------------------------------------
 // Guards: the class codes K, the allowed last letters W[-1] (the empty set: any), and n > m.
 // \x84 a:, \x94 o: code page 850; \xE4 a:, \xF6 o: Windows-1252; \x82, \xE9 e'.
 // clang-format off

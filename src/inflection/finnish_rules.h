@@ -1,4 +1,4 @@
-// Part 4.1: the 37 Finnish stem rules (operation `ficc`).
+// The 37 Finnish stem rules (operation `ficc`).
 #pragma once
 
 #include <span>
@@ -10,7 +10,7 @@
 
 namespace velimora::inflection {
 
-// The inputs the Finnish rules read (Part 4.1, Data model).
+// The inputs the Finnish rules read.
 struct FinnishInput {
   std::string_view w;      // W, the dictionary word
   int n;                   // its number of letters
@@ -29,7 +29,7 @@ using RuleSink = FunctionRef<bool(const StemParts& stem, int cls, std::string_vi
 // One rule of the ordered list. The cheap guards (class code, last letter, minimum length) are
 // data; the body holds the rule's letter tests and yields its candidates.
 struct FinnishRule {
-  int number;                 // the rule number of Part 4.1
+  int number;                 // the rule number (1-37)
   std::string_view classes;   // the class codes K for which the rule is tried
   LetterSet last;             // W[-1] must be one of these (the empty set: any letter)
   int longer_than;            // n must be greater than this

@@ -13,7 +13,7 @@ constexpr bool in(char c, std::string_view set) {
 constexpr bool kStop = true;
 constexpr bool kGo = false;
 
-// The gradation table gx1 of Part 4.2, in the design's order. With degree 2 the word's cluster is
+// The gradation table gx1, in row order. With degree 2 the word's cluster is
 // looked up in the strong column and the weak column is the answer; with degree 1 the other way
 // round. Rows 41 to 47 relate the word's own cluster c to itself (the non-alternating rows).
 // a: is listed in both encodings: \x84 (code page 850) and \xE4 (Windows-1252).

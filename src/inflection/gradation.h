@@ -1,6 +1,6 @@
-// Part 4.2 (first half): consonant gradation and the syllable-stem matcher `stav`.
+// Consonant gradation and the syllable-stem matcher `stav`.
 //
-// Every operation here is a generator: it hands its alternatives, in the order of the design,
+// Every operation here is a generator: it hands its alternatives, in rule order,
 // to a sink that returns true to ask for the next one and false to stop. Each generator returns
 // false when its sink stopped it (so that callers stop too) and true when it ran to its end.
 #pragma once
@@ -41,7 +41,7 @@ inline constexpr Cluster kOwnCluster{true};
 inline constexpr int kAnyDegree = 0;
 
 struct GradationRow {
-  int number;                           // the row number of the design
+  int number;                           // the row number of the table
   Cluster strong;                       // strong cluster
   Cluster weak;                         // weak cluster
   int degree = kAnyDegree;              // required degree (0: any)

@@ -1,4 +1,4 @@
-// Letters and letter sets of the inflection analysis (Parts 4.1 to 4.4).
+// Letters and letter sets of the inflection analysis.
 //
 // Sources are ASCII: non-ASCII bytes are written as escapes ("\xE4"), and comments spell the
 // letters a: o: A: O: (for a-umlaut, o-umlaut and their capitals), aa (a-ring), oe (o-slash)
@@ -74,11 +74,11 @@ class LetterSet {
   std::array<std::uint64_t, 4> bits_{};
 };
 
-// The named sets of Part 4.1 (a: and o: in both encodings).
+// The named letter sets (a: and o: in both encodings).
 inline constexpr LetterSet kVowels = "aeiouy\x84\xE4\x94\xF6";  // a e i o u y a: o:
 inline constexpr LetterSet kAnyLetter{};                     // empty set: no constraint
 
-// --- Letter access in the notation of Part 4.1 ---------------------------------------------
+// --- Letter access in the rules' notation ---------------------------------------------
 // W[-k]: the k-th letter counted from the end; '\0' (a byte that never occurs in texts and is in
 // no set) when the text is shorter.
 constexpr char back(std::string_view w, std::size_t k) {

@@ -41,7 +41,7 @@ constexpr KsRow kKs[] = {
   { "m",  "n" },
 };
 
-// nrt: the consonant-final nouns in -l, -n, -r, -t (Part 4.3), in order.
+// nrt: the consonant-final nouns in -l, -n, -r, -t, in order.
 using N = NrtInput;
 constexpr bool even(int p) { return p % 2 == 0; }
 constexpr NrtRow kNrt[] = {
@@ -60,7 +60,7 @@ constexpr NrtRow kNrt[] = {
   { 9, 't',   "uy",              [](const N& x) { return nrt1(1, 't', x.z, x.p); },       "T",  1,            0,   kGo },
 };
 
-// itse: verbs in -ta/-ta: after a vowel (Part 4.3), in order. \x84 a:, \x94 o:, \x8E A:, \x99 O: are
+// itse: verbs in -ta/-ta: after a vowel, in order. \x84 a:, \x94 o:, \x8E A:, \x99 O: are
 // code page 850; \xE4 a:, \xF6 o:, \xC4 A:, \xD6 O: Windows-1252.
 using I = ItseInput;
 using enum ItseT2;

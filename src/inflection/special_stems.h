@@ -1,6 +1,6 @@
-// Part 4.3: the special Finnish stem types. Generators follow the convention of gradation.h: the
+// The special Finnish stem types. Generators follow the convention of gradation.h: the
 // sink returns false to stop, and the operation returns false when its sink stopped it. "Stop" in
-// the design (an alternative after which the operation offers nothing more) is internal and
+// these tables (an alternative after which the operation offers nothing more) is internal and
 // does not stop the caller.
 #pragma once
 

@@ -1,4 +1,4 @@
-// The data that flows out of the inflection analysis (Overview "Stem candidate", Part 4.1).
+// The data that flows out of the inflection analysis.
 #pragma once
 
 #include <array>
@@ -20,7 +20,7 @@ struct StemCandidate {
   friend bool operator==(const StemCandidate&, const StemCandidate&) = default;
 };
 
-// The inputs of one ficc0 call, in the order of Part 4.1 (without the outputs). The views must
+// The inputs of one ficc0 call, in rule order (without the outputs). The views must
 // stay valid for the call; make_stem_query (ficc0.h) derives them from mode, word, class, form.
 struct StemQuery {
   char mode = 'i';             // 'i'/'c': Finnish rules; 't'/'r': Danish rules; else nothing

@@ -6,7 +6,7 @@ namespace velimora::inflection {
 namespace {
 
 // clang-format off
-// The long-vowel list uo0 (Part 4.2). \x84 a: and \x94 o: are code page 850, \xE4 a: and \xF6 o:
+// The long-vowel list uo0. \x84 a: and \x94 o: are code page 850, \xE4 a: and \xF6 o:
 // Windows-1252; each pair is spelled in one encoding only (no mixed pairs).
 constexpr std::string_view kUo0[] = {
   "aa", "ai", "au", "ee", "ei", "eu", "ie", "ii", "iu", "oi", "oo", "ou", "ui", "uo", "uu",
@@ -15,7 +15,7 @@ constexpr std::string_view kUo0[] = {
   "y\xF6", "\xE4i", "\xE4y", "\xE4\xE4", "\xF6i", "\xF6y", "\xF6\xF6",  // the same, Windows-1252
 };
 
-// The plural-i shortening table uo (Part 4.2).
+// The plural-i shortening table uo.
 constexpr UoRow kUo[] = {
   // ending       found        letters
   { "aa",         "ai",        "a"        },
@@ -34,7 +34,7 @@ constexpr UoRow kUo[] = {
   { "\xE4y",      "\xE4v",     "\xE4v"    },  // a:y a:v a:v  (1252)
 };
 
-// The verb vowel-harmony sets ms2 (Part 4.2).
+// The verb vowel-harmony sets ms2.
 struct HarmonyRow {
   char last;      // the word's last letter
   LetterSet set;  // the letters allowed second-last

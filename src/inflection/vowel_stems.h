@@ -1,4 +1,4 @@
-// Part 4.2 (second half): long vowels, the plural-i shortening (`juo`, `uo1`, `uo`, `uo0`) and the
+// Long vowels, the plural-i shortening (`juo`, `uo1`, `uo`, `uo0`) and the
 // verb vowel-harmony sets (`ms2`).
 #pragma once
 
@@ -27,7 +27,7 @@ std::span<const UoRow> shortening_table();
 // uo(ending, found): the letters of the row (ending, found), if there is one.
 std::optional<std::string_view> uo(std::string_view ending, std::string_view found);
 
-// uo1(ending, found) yields (letters, class) in the order of Part 4.2.
+// uo1(ending, found) yields (letters, class) in rule order.
 struct UoAlt {
   std::string_view letters;
   int cls;

@@ -1,4 +1,4 @@
-// Part 4.4: the Danish stem rules (ficd), stae, sid, sidste. Modes t and r of ficc0 are tested in
+// The Danish stem rules (ficd), stae, sid, sidste. Modes t and r of ficc0 are tested in
 // ficc0_test.cc.
 #include "inflection/danish_rules.h"
 
@@ -20,7 +20,7 @@ struct DanishCase {
 };
 void PrintTo(const DanishCase& c, std::ostream* os) { *os << c.name; }
 
-// ficd on a word and a form, with head and tail split as the entry matcher does (Part 3.2).
+// ficd on a word and a form, with head and tail split as the entry matcher does.
 std::vector<Ruled> Ficd(std::string_view word, std::string_view form) {
   const std::size_t n = word.size();
   const bool short_form = form.size() < n - 1;

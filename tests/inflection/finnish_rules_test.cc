@@ -1,6 +1,6 @@
-// Part 4.1: the 37 Finnish rules through ficc0 (modes i and c). Every case lists the complete
+// The 37 Finnish rules through ficc0 (modes i and c). Every case lists the complete
 // ordered candidate list of the call, each candidate with the number of the rule producing it.
-// There is at least one case per rule, and every edge case of Parts 4.1 to 4.3.
+// There is at least one case per rule, and every listed edge case.
 #include "inflection/finnish_rules.h"
 
 #include <gtest/gtest.h>
@@ -253,10 +253,10 @@ TEST(FinnishRules, EveryRuleHasACase) {
   for (int rule = 1; rule <= 37; ++rule) EXPECT_TRUE(seen[rule]) << "rule " << rule;
 }
 
-TEST(FinnishRules, TheListIsOrderedAndItsGuardsMatchTheDesignIndex) {
+TEST(FinnishRules, TheListIsOrderedAndItsGuardsMatchTheClassIndex) {
   const auto rules = finnish_rules();
   ASSERT_EQ(rules.size(), 37u);
-  // Part 4.1, "Rules by class code".
+  // The index of the rules by class code.
   const std::pair<char, std::vector<int>> index[] = {
       {' ', {1, 2, 11, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28}},
       {'4', {3, 4, 5, 6, 8, 9, 10, 12, 13, 14, 15, 26}},

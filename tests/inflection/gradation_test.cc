@@ -1,5 +1,5 @@
-// Part 4.2: the gradation table gx1 through gx0 (one case per row, both directions), gx01, the
-// special alternations vesi, si and the splitter stav, with the design's edge cases.
+// The gradation table gx1 through gx0 (one case per row, both directions), gx01, the
+// special alternations vesi, si and the splitter stav, with the documented edge cases.
 #include "inflection/gradation.h"
 
 #include <gtest/gtest.h>
@@ -348,7 +348,7 @@ TEST(Stav, BaseWithoutVowel) {
   EXPECT_EQ(RunStav(1, 2, "t", "kulen", "u"), S{});
 }
 
-// Known gap of the design: Part 4.2's last edge case says a base kkk yields B = kkk, but step 3
+// Known gap: one documented case says a base kkk yields B = kkk, but step 3
 // only lets a base without a vowel yield when it has fewer than 3 letters. The rule is kept; the
 // edge case is tested with kk.
 TEST(Stav, KnownGapBaseKkIsKeptKkkIsNot) {

@@ -1,4 +1,4 @@
-// Part 4.3: the special stem-type operations, with their stop points and the design's edge cases.
+// The special stem-type operations, with their stop points and the documented edge cases.
 #include "inflection/special_stems.h"
 
 #include <gtest/gtest.h>
@@ -77,7 +77,7 @@ TEST(Nsi, ThirdLetterIStopsAfterNs) {
   EXPECT_EQ(Nsi(""), (A{{"", "Z", 0}, {"nn", "I", 1}, {"nt", "I", 2}}));
 }
 
-TEST(Lumi, DesignEdgeCases) {
+TEST(Lumi, DocumentedEdgeCases) {
   using V = std::vector<std::string>;
   EXPECT_EQ(Lumi("lum", 4, "lunta"), V{"lun"});
   EXPECT_EQ(Lumi("laps", 5, "lasta"), V{"las"});
@@ -242,7 +242,7 @@ TEST(Itse, OneCasePerAlternative) {
   EXPECT_EQ(RunItse("e", "n", 1, "i"), (I{{"", 1, "", "I"}}));
   // 6. V3 = o.
   EXPECT_EQ(RunItse("o", "", 0, "o"), (I{{"", 0, "", "O"}}));
-  // 7. V3 = u: the design's cases.
+  // 7. V3 = u: the documented cases.
   EXPECT_EQ(RunItse("u", "n", 1, "u"), (I{{"", 1, "", "U"}, {"", 1, "u", "T"}}));
   EXPECT_EQ(RunItse("a", "n", 1, "u"), (I{{"", 1, "", "U"}}));
   // 8. V3 = y, a1 = y or a: in code page 850 only.

@@ -1,4 +1,4 @@
-// Part 4.2: long vowels and the plural-i shortening (juo, uo1, uo, uo0) and ms2.
+// Long vowels and the plural-i shortening (juo, uo1, uo, uo0) and ms2.
 #include "inflection/vowel_stems.h"
 
 #include <gtest/gtest.h>
@@ -30,7 +30,7 @@ U RunUo1(std::string_view ending, std::string_view found) {
                      [](const UoAlt& a) { return Uo{std::string(a.letters), a.cls}; });
 }
 
-TEST(Juo, DesignEdgeCases) {
+TEST(Juo, DocumentedEdgeCases) {
   EXPECT_EQ(RunJuo(1, "maita", "m", "aa"), (U{{"ma", 1}}));
   EXPECT_EQ(RunJuo(1, "maassa", "m", "aa"), (U{{"maa", 0}}));
   EXPECT_EQ(RunJuo(1, "soita", "s", "uo"), (U{{"so", 1}}));
