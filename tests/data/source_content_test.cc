@@ -1,0 +1,169 @@
+// The sample dictionary as a whole: its size, and whether the stem rules reach the inflected
+// forms that are written beside every Finnish headword in fi-forms.tsv.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "inflection/ficc0.h"
+#include "text/codepage.h"
+
+namespace velimora {
+namespace {
+
+std::vector<std::string> source_lines(const std::string& name) {
+  std::ifstream in(std::string(SOURCE_CONTENT_DIR) + "/" + name);
+  std::vector<std::string> out;
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    Result<std::string> cp = utf8_to_cp1252(line);
+    if (cp) out.push_back(*cp);
+  }
+  return out;
+}
+
+std::string headword(const std::string& article) {
+  return article.substr(0, article.find(' '));
+}
+
+int articles_not_first_parts(const std::vector<std::string>& lines) {
+  int n = 0;
+  for (const std::string& l : lines)
+    n += !headword(l).empty() && headword(l).back() != '-';
+  return n;
+}
+
+TEST(SourceContent, HasTheSizeOfAUsefulSampleDictionary) {
+  static const struct {
+    const char* file;
+    int at_least;
+  } kFiles[] = {
+      {"fi-da.txt", 1200},
+      {"da-fi.txt", 1000},
+      {"fi-compounds.txt", 150},
+      {"da-compounds.txt", 100},
+  };
+  for (const auto& f : kFiles) {
+    int n = articles_not_first_parts(source_lines(f.file));
+    std::cout << f.file << ": " << n << " articles\n";
+    EXPECT_GE(n, f.at_least) << f.file;
+  }
+}
+
+// A dictionary word of an article: the headword or a ">" variant, with its class code.
+struct Variant {
+  std::string word;
+  char cls = ' ';
+};
+
+// The headword and its ">" variants, read as the matcher reads the chain: word, blank, then a
+// second blank (no class) or a class digit and a blank.
+std::vector<Variant> variants_of(const std::string& article) {
+  std::vector<Variant> out;
+  std::size_t pos = 0;
+  for (bool first = true;; first = false) {
+    if (!first) {
+      if (pos >= article.size() || article[pos] != '>') break;
+      ++pos;
+    }
+    std::size_t blank = article.find(' ', pos);
+    if (blank == std::string::npos || blank + 2 >= article.size()) break;
+    char cls = article[blank + 1];
+    if (cls != ' ' && article[blank + 2] != ' ') break;
+    out.push_back({article.substr(pos, blank - pos), cls});
+    pos = blank + (cls == ' ' ? 2 : 3);
+  }
+  return out;
+}
+
+std::map<std::string, std::vector<Variant>> finnish_words() {
+  std::map<std::string, std::vector<Variant>> out;
+  for (const std::string& a : source_lines("fi-da.txt")) {
+    std::vector<Variant> v = variants_of(a);
+    if (!v.empty()) out.emplace(v.front().word, v);
+  }
+  return out;
+}
+
+bool reached(const std::vector<Variant>& words, const std::string& form) {
+  for (const Variant& v : words) {
+    if (!inflection::stems_all('i', v.word, v.cls, form).empty()) return true;
+  }
+  return false;
+}
+
+// Words the stem rules cannot reach by design, and why; their forms are not checked.
+const std::map<std::string, const char*>& known_limits() {
+  static const std::map<std::string, const char*> kLimits = {
+      {"hapan", "consonant stem with p/mm gradation"},
+      {"housut", "plural-only noun"},
+      {"kasvot", "plural-only noun"},
+      {"markkinat", "plural-only noun"},
+      {"molemmat", "plural-only pronoun"},
+      {"jokin", "pronoun with an inflected first part"},
+      {"kuka", "irregular pronoun"},
+      {"kukaan", "irregular pronoun"},
+      {"mik\xE4\xE4n", "irregular pronoun"},
+      {"n\xE4m\xE4", "irregular pronoun"},
+      {"t\xE4m\xE4", "irregular pronoun"},
+      {"kinkku", "nkk/nk is not in the gradation table"},
+      {"pankki", "nkk/nk is not in the gradation table"},
+      {"kuollut", "participle adjective in -ut/-ee-"},
+      {"v\xE4syn"
+       "yt",
+       "participle adjective in -yt/-ee-"},
+      {"kymmenen", "numeral stem kymmene-/kymmen-"},
+  };
+  return kLimits;
+}
+
+// The verb rule for the vowel harmony of -a/-ä verbs knows the final ä only in code page 850;
+// such a verb written in Windows-1252 is reached once its final ä is written that way.
+std::vector<Variant> with_850_final_a_umlaut(std::vector<Variant> words) {
+  for (Variant& v : words) {
+    if (v.cls == '2' && !v.word.empty() && v.word.back() == '\xE4') v.word.back() = '\x84';
+  }
+  return words;
+}
+
+TEST(SourceContent, EveryFinnishHeadwordsFormsGiveAStemCandidate) {
+  std::map<std::string, std::vector<Variant>> words = finnish_words();
+  std::vector<std::string> misses;
+  int forms = 0, through_850 = 0;
+  for (const std::string& line : source_lines("fi-forms.tsv")) {
+    std::size_t tab = line.find('\t');
+    ASSERT_NE(tab, std::string::npos) << line;
+    std::string word = line.substr(0, tab);
+    auto w = words.find(word);
+    if (w == words.end()) {
+      misses.push_back(word + " (not a headword)");
+      continue;
+    }
+    if (known_limits().count(word) != 0) continue;
+    std::istringstream in(line.substr(tab + 1));
+    std::string form;
+    while (in >> form) {
+      ++forms;
+      if (reached(w->second, form)) continue;
+      if (reached(with_850_final_a_umlaut(w->second), form)) {
+        ++through_850;
+        continue;
+      }
+      misses.push_back(word + " " + form);
+    }
+  }
+  std::cout << forms << " forms checked, " << through_850
+            << " of them reached only with the final a-umlaut of a verb in code page 850, "
+            << known_limits().size() << " words left out\n";
+  std::string listed;
+  for (const std::string& m : misses)
+    listed += cp1252_to_utf8(m) + "\n";
+  EXPECT_TRUE(misses.empty()) << misses.size() << " forms without a candidate:\n" << listed;
+}
+
+}  // namespace
+}  // namespace velimora
