@@ -12,28 +12,13 @@
 #include <string>
 #include <vector>
 
-#include "mkdata/compiler.h"
-#include "mkdata/diagnostics.h"
-#include "mkdata/folder_writer.h"
-#include "mkdata/synthetic.h"
+#include "full_size_data.h"
 #include "shell/driver.h"
 #include "shell/startup.h"
 #include "text/files.h"
 
 namespace velimora {
 namespace {
-
-std::string data_folder() {
-  if (const char* dir = std::getenv("VELIMORA_BENCH_DATA")) return dir;
-  std::string dir =
-      (std::filesystem::temp_directory_path() / "velimora-bench-synthetic-300").string();
-  if (!std::filesystem::exists(dir + "/feu/fe.cns")) {
-    mkdata::Diagnostics diag;
-    mkdata::Compiled compiled = mkdata::compile(mkdata::synthetic_sources(300), diag);
-    if (!mkdata::write_data_folder(compiled.files, dir)) std::abort();
-  }
-  return dir;
-}
 
 // Words of the Finnish dictionary of the folder, each with a case ending: 8 to 12 letters.
 std::vector<std::string> analysis_queries(const std::string& dir) {
@@ -54,7 +39,7 @@ std::vector<std::string> analysis_queries(const std::string& dir) {
 
 struct Fixture {
   Fixture() {
-    std::string dir = data_folder();
+    std::string dir = full_size_data_folder();
     go1(session, dir + "/", "");
     queries = analysis_queries(dir);
   }
@@ -74,12 +59,6 @@ void BM_AnalysisQuery(benchmark::State& state) {
     const std::string& q = f.queries[next++ % f.queries.size()];
     benchmark::DoNotOptimize(go2(f.session, q));
   }
-}
-
-double percentile(const std::vector<double>& v, double p) {
-  std::vector<double> sorted = v;
-  std::sort(sorted.begin(), sorted.end());
-  return sorted[static_cast<std::size_t>(p * static_cast<double>(sorted.size() - 1))];
 }
 
 BENCHMARK(BM_AnalysisQuery)

@@ -16,10 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "mkdata/compiler.h"
-#include "mkdata/diagnostics.h"
-#include "mkdata/folder_writer.h"
-#include "mkdata/synthetic.h"
+#include "full_size_data.h"
 #include "shell/driver.h"
 #include "shell/startup.h"
 #include "text/files.h"
@@ -28,18 +25,6 @@ extern char** environ;
 
 namespace velimora {
 namespace {
-
-std::string data_folder() {
-  if (const char* dir = std::getenv("VELIMORA_BENCH_DATA")) return dir;
-  std::string dir =
-      (std::filesystem::temp_directory_path() / "velimora-bench-synthetic-300").string();
-  if (!std::filesystem::exists(dir + "/feu/fe.cns")) {
-    mkdata::Diagnostics diag;
-    mkdata::Compiled compiled = mkdata::compile(mkdata::synthetic_sources(300), diag);
-    if (!mkdata::write_data_folder(compiled.files, dir)) std::abort();
-  }
-  return dir;
-}
 
 // Head words of the lists of Finnish words in I (o) and Danish words in T (n), spread over
 // their parts: words that are found, with their articles.
@@ -62,7 +47,7 @@ std::vector<std::string> plain_queries(const std::string& dir) {
 
 struct Fixture {
   Fixture() {
-    dir = data_folder();
+    dir = full_size_data_folder();
     go1(session, dir + "/", "");
     queries = plain_queries(dir);
     for (const std::string& q : queries)
@@ -141,12 +126,6 @@ void BM_QueryProcess(benchmark::State& state) {
   }
 }
 #endif
-
-double percentile(const std::vector<double>& v, double p) {
-  std::vector<double> sorted = v;
-  std::sort(sorted.begin(), sorted.end());
-  return sorted[static_cast<std::size_t>(p * static_cast<double>(sorted.size() - 1))];
-}
 
 BENCHMARK(BM_PlainLookup)
     ->Iterations(1)

@@ -1,0 +1,41 @@
+// The data folder of full size that the query benchmarks run on, and the percentile statistic.
+#ifndef VELIMORA_BENCH_FULL_SIZE_DATA_H_
+#define VELIMORA_BENCH_FULL_SIZE_DATA_H_
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "mkdata/compiler.h"
+#include "mkdata/diagnostics.h"
+#include "mkdata/folder_writer.h"
+#include "mkdata/synthetic.h"
+
+namespace velimora {
+
+// VELIMORA_BENCH_DATA, or a synthetic folder (every list with its full part count, about 300
+// lines a part) made once in the temporary folder and reused by later runs.
+inline std::string full_size_data_folder() {
+  if (const char* dir = std::getenv("VELIMORA_BENCH_DATA")) return dir;
+  std::string dir =
+      (std::filesystem::temp_directory_path() / "velimora-bench-synthetic-300").string();
+  if (!std::filesystem::exists(dir + "/feu/fe.cns")) {
+    mkdata::Diagnostics diag;
+    mkdata::Compiled compiled = mkdata::compile(mkdata::synthetic_sources(300), diag);
+    if (!mkdata::write_data_folder(compiled.files, dir)) std::abort();
+  }
+  return dir;
+}
+
+// The value below which the share p of the samples lie.
+inline double percentile(const std::vector<double>& v, double p) {
+  std::vector<double> sorted = v;
+  std::sort(sorted.begin(), sorted.end());
+  return sorted[static_cast<std::size_t>(p * static_cast<double>(sorted.size() - 1))];
+}
+
+}  // namespace velimora
+
+#endif  // VELIMORA_BENCH_FULL_SIZE_DATA_H_
