@@ -23,7 +23,8 @@ LineAt les(Session& s, std::string_view name, long n);
 // b, y, j; "fib\f" for every other letter.
 std::string_view nyfg1(char letter);
 
-// The file of part n of a list: D + `nyfg1` + letter + n + ".pro". Part 0 is the head file.
+// The file of the part numbered n of a list: D + `nyfg1` + letter + n + ".pro"; number 0 is
+// the head file.
 std::string part_file_name(std::string_view data_prefix, char letter, long part);
 
 // `attri`: the kind code of a fetched article: 11 for the lists i and c, 12 for t and r,

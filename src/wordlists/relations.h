@@ -15,9 +15,9 @@ namespace velimora {
 // A structure over N parts: the chosen ties, each part but the head leaning on one other.
 using Structure = std::vector<TieRow>;
 
-// `fir`: every structure over the readings in `orb` for parts 1 … n, in search order; the
-// sink returns false to stop. For n < 2 the one structure is empty. Rebuilds `numre`, `na`
-// and `ra`. Returns false when the sink stopped the search.
+// `fir`: every structure over the readings in `orb` for the parts numbered 1 … n, in search
+// order; the sink returns false to stop. For n < 2 the one structure is empty. Rebuilds
+// `numre`, `na` and `ra`. Returns false when the sink stopped the search.
 bool for_each_structure(Session& s, int n, const std::function<bool(const Structure&)>& sink);
 
 // Can two candidate ties stand in one structure? Not when they give a part two readings, are

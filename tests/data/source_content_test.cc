@@ -96,7 +96,7 @@ bool reached(const std::vector<Variant>& words, const std::string& form) {
   return false;
 }
 
-// Words the stem rules cannot reach by design, and why; their forms are not checked.
+// Words the stem rules cannot reach, and why; their forms are not checked.
 const std::map<std::string, const char*>& known_limits() {
   static const std::map<std::string, const char*> kLimits = {
       {"hapan", "consonant stem with p/mm gradation"},

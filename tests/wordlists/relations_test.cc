@@ -85,7 +85,7 @@ TEST_F(RelationsTest, TwoPartsLeaningRight) {
 }
 
 TEST_F(RelationsTest, ThreePartsHeadedByTheLast) {
-  // The only ties: part 2 leans left on part 1, part 1 leans right on part 3.
+  // The only ties: the second part leans left on the first, the first right on the third.
   reading(1, 3, 1, 2);
   reading(2, 4, 2, 2);
   reading(3, 5, 2, 7);

@@ -29,7 +29,8 @@ int part_count(char letter);
 // `nyfg1`: the folder and file prefix of a letter, "ftb\d" on the Danish side, else "fib\f".
 std::string side_prefix(char letter);
 
-// The program's name of part n of a list ("fib\fi12.pro"); part 0 is the list's head file.
+// The program's name of the part numbered n of a list ("fib\fi12.pro"); number 0 is the head
+// file.
 std::string part_file_name(char letter, int n);
 
 // The reference to a dictionary line as index lines carry it: "i12,345 2".
