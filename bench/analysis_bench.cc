@@ -61,12 +61,7 @@ void BM_AnalysisQuery(benchmark::State& state) {
   }
 }
 
-BENCHMARK(BM_AnalysisQuery)
-    ->Iterations(1)
-    ->Repetitions(400)
-    ->ReportAggregatesOnly(true)
-    ->ComputeStatistics("p99", [](const std::vector<double>& v) { return percentile(v, 0.99); })
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AnalysisQuery)->Apply([](benchmark::internal::Benchmark* b) { per_query(b, 400); });
 
 }  // namespace
 }  // namespace velimora

@@ -1,6 +1,8 @@
-// The data folder of full size that the query benchmarks run on, and the percentile statistic.
+// The data folder of full size that the query benchmarks run on, and how they report.
 #ifndef VELIMORA_BENCH_FULL_SIZE_DATA_H_
 #define VELIMORA_BENCH_FULL_SIZE_DATA_H_
+
+#include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -34,6 +36,15 @@ inline double percentile(const std::vector<double>& v, double p) {
   std::vector<double> sorted = v;
   std::sort(sorted.begin(), sorted.end());
   return sorted[static_cast<std::size_t>(p * static_cast<double>(sorted.size() - 1))];
+}
+
+// One query per repetition, so that median and 99th percentile are over single queries.
+inline void per_query(benchmark::internal::Benchmark* b, int repetitions) {
+  b->Iterations(1)
+      ->Repetitions(repetitions)
+      ->ReportAggregatesOnly(true)
+      ->ComputeStatistics("p99", [](const std::vector<double>& v) { return percentile(v, 0.99); })
+      ->Unit(benchmark::kMillisecond);
 }
 
 }  // namespace velimora

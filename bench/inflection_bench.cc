@@ -19,44 +19,46 @@ struct Entry {
 
 // Dictionary words of every class code (a: as \xE4 or \x84).
 const Entry kFinnishEntries[] = {
-    {'i', "talo", ' '},         {'i', "maa", ' '},         {'i', "kukka", ' '},
-    {'i', "puku", ' '},         {'i', "aika", ' '},        {'i', "korkea", ' '},
-    {'i', "huone", ' '},        {'i', "liike", ' '},       {'i', "rengas", ' '},
-    {'i', "kinnas", ' '},       {'i', "kallis", ' '},      {'i', "mies", ' '},
-    {'i', "vastaus", ' '},      {'i', "rakkaus", ' '},     {'i', "vasen", ' '},
-    {'i', "s\xE4vel", ' '},     {'i', "avain", ' '},       {'i', "sisar", ' '},
-    {'i', "olut", ' '},         {'i', "kev\xE4t", ' '},    {'i', "sieni", ' '},
-    {'i', "kukkaro", ' '},      {'i', "nainen", ' '},      {'i', "tie", ' '},
-    {'c', "kirja", ' '},        {'c', "pime\xE4", ' '},    {'i', "kolmas", '4'},
-    {'i', "tuhat", '4'},        {'i', "internet", '4'},    {'i', "lumi", '4'},
-    {'i', "lapsi", '4'},        {'i', "yksi", '4'},        {'i', "vesi", '4'},
-    {'i', "kivi", '4'},         {'i', "lehti", '4'},       {'i', "perhe", '4'},
-    {'i', "jazz", '5'},         {'i', "sanoa", '2'},       {'i', "tiet\x84\x84", '2'},
-    {'i', "saada", '2'},        {'i', "juoda", '2'},       {'i', "vied\xE4", '2'},
-    {'i', "n\xE4hd\xE4", '2'},  {'i', "tulla", '2'},       {'i', "juosta", '2'},
-    {'i', "ajatella", '2'},     {'i', "haluta", '2'},      {'i', "radar", '0'},
+    {'i', "talo", ' '},        {'i', "maa", ' '},      {'i', "kukka", ' '},
+    {'i', "puku", ' '},        {'i', "aika", ' '},     {'i', "korkea", ' '},
+    {'i', "huone", ' '},       {'i', "liike", ' '},    {'i', "rengas", ' '},
+    {'i', "kinnas", ' '},      {'i', "kallis", ' '},   {'i', "mies", ' '},
+    {'i', "vastaus", ' '},     {'i', "rakkaus", ' '},  {'i', "vasen", ' '},
+    {'i', "s\xE4vel", ' '},    {'i', "avain", ' '},    {'i', "sisar", ' '},
+    {'i', "olut", ' '},        {'i', "kev\xE4t", ' '}, {'i', "sieni", ' '},
+    {'i', "kukkaro", ' '},     {'i', "nainen", ' '},   {'i', "tie", ' '},
+    {'c', "kirja", ' '},       {'c', "pime\xE4", ' '}, {'i', "kolmas", '4'},
+    {'i', "tuhat", '4'},       {'i', "internet", '4'}, {'i', "lumi", '4'},
+    {'i', "lapsi", '4'},       {'i', "yksi", '4'},     {'i', "vesi", '4'},
+    {'i', "kivi", '4'},        {'i', "lehti", '4'},    {'i', "perhe", '4'},
+    {'i', "jazz", '5'},        {'i', "sanoa", '2'},    {'i', "tiet\x84\x84", '2'},
+    {'i', "saada", '2'},       {'i', "juoda", '2'},    {'i', "vied\xE4", '2'},
+    {'i', "n\xE4hd\xE4", '2'}, {'i', "tulla", '2'},    {'i', "juosta", '2'},
+    {'i', "ajatella", '2'},    {'i', "haluta", '2'},   {'i', "radar", '0'},
 };
 
 // Typed Finnish forms.
 const char* const kFinnishForms[] = {
-    "talossa", "maita",   "kukan",     "puvun",     "ajan",      "korkean",  "huoneen",
-    "liikkeen", "renkaan", "kintaan",  "kallista",  "miehen",    "vastauksen", "rakkauden",
-    "vasemman", "s\xE4velen", "avaimen", "sisaren", "oluen",   "kev\xE4\xE4ll\xE4", "sienen",
-    "kukkaron", "naisen", "teit\xE4",  "kirjan",    "kolmannen", "tuhannen", "internetin",
-    "lunta",    "lasta",   "yht\xE4",  "veden",     "kiven",     "lehden",   "perheen",
-    "jazz'ia",  "sanon",   "tiesi",    "saan",      "join",      "vien",     "n\xE4ki",
-    "tulen",    "juoksen", "ajattelen", "haluan",   "radarin",   "koira",    "auto",
+    "talossa",    "maita",    "kukan",      "puvun",     "ajan",
+    "korkean",    "huoneen",  "liikkeen",   "renkaan",   "kintaan",
+    "kallista",   "miehen",   "vastauksen", "rakkauden", "vasemman",
+    "s\xE4velen", "avaimen",  "sisaren",    "oluen",     "kev\xE4\xE4ll\xE4",
+    "sienen",     "kukkaron", "naisen",     "teit\xE4",  "kirjan",
+    "kolmannen",  "tuhannen", "internetin", "lunta",     "lasta",
+    "yht\xE4",    "veden",    "kiven",      "lehden",    "perheen",
+    "jazz'ia",    "sanon",    "tiesi",      "saan",      "join",
+    "vien",       "n\xE4ki",  "tulen",      "juoksen",   "ajattelen",
+    "haluan",     "radarin",  "koira",      "auto",
 };
 
 // Danish dictionary words and typed forms.
 const Entry kDanishEntries[] = {
-    {'t', "museum", '0'},  {'t', "akvarium", '0'}, {'t', "komme", '0'},
-    {'t', "cykel", '0'},   {'t', "himmel", '0'},   {'t', "organisere", '0'},
-    {'t', "kage", '0'},    {'r', "proces", '0'},   {'r', "handle", '0'},
-    {'r', "hus", '0'},     {'r', "pizza", '0'},    {'r', "vinter", '0'},
+    {'t', "museum", '0'}, {'t', "akvarium", '0'},   {'t', "komme", '0'}, {'t', "cykel", '0'},
+    {'t', "himmel", '0'}, {'t', "organisere", '0'}, {'t', "kage", '0'},  {'r', "proces", '0'},
+    {'r', "handle", '0'}, {'r', "hus", '0'},        {'r', "pizza", '0'}, {'r', "vinter", '0'},
 };
 const char* const kDanishForms[] = {
-    "museer", "akvarier", "kom",    "cykler",   "himle",  "organisation", "kage's",
+    "museer",    "akvarier", "kom",  "cykler",  "himle",  "organisation", "kage's",
     "processen", "handlede", "huse", "pizzaer", "vintre", "bordet",       "stolene",
 };
 

@@ -127,36 +127,20 @@ void BM_QueryProcess(benchmark::State& state) {
 }
 #endif
 
-BENCHMARK(BM_PlainLookup)
-    ->Iterations(1)
-    ->Repetitions(2000)
-    ->ReportAggregatesOnly(true)
-    ->ComputeStatistics("p99", [](const std::vector<double>& v) { return percentile(v, 0.99); })
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainLookup)->Apply([](benchmark::internal::Benchmark* b) { per_query(b, 2000); });
 
-BENCHMARK(BM_PlainLookupFreshSession)
-    ->Iterations(1)
-    ->Repetitions(200)
-    ->ReportAggregatesOnly(true)
-    ->ComputeStatistics("p99", [](const std::vector<double>& v) { return percentile(v, 0.99); })
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainLookupFreshSession)->Apply([](benchmark::internal::Benchmark* b) {
+  per_query(b, 200);
+});
 
 BENCHMARK(BM_TrueProcess)
-    ->Iterations(1)
-    ->Repetitions(200)
-    ->ReportAggregatesOnly(true)
-    ->ComputeStatistics("p99", [](const std::vector<double>& v) { return percentile(v, 0.99); })
-    ->UseRealTime()
-    ->Unit(benchmark::kMillisecond);
+    ->Apply([](benchmark::internal::Benchmark* b) { per_query(b, 200); })
+    ->UseRealTime();
 
 #ifdef VELIMORA_QUERY_BIN
 BENCHMARK(BM_QueryProcess)
-    ->Iterations(1)
-    ->Repetitions(200)
-    ->ReportAggregatesOnly(true)
-    ->ComputeStatistics("p99", [](const std::vector<double>& v) { return percentile(v, 0.99); })
-    ->UseRealTime()
-    ->Unit(benchmark::kMillisecond);
+    ->Apply([](benchmark::internal::Benchmark* b) { per_query(b, 200); })
+    ->UseRealTime();
 #endif
 
 }  // namespace

@@ -25,10 +25,10 @@ constexpr CasePair kExtraPairs[] = {
 // Lower-case letters with no upper-case partner in the code page: ƒ µ ß.
 constexpr unsigned char kLoneLower[] = {0x83, 0xB5, 0xDF};
 // The punctuation class by code.
-constexpr unsigned char kPunctuation[] = {33, 34, 36, 37, 39, 40, 41, 42, 43, 44, 45, 46,
+constexpr unsigned char kPunctuation[] = {33, 34, 36, 37, 39, 40, 41, 42, 43, 44,  45, 46,
                                           47, 58, 59, 60, 61, 62, 91, 93, 95, 124, 126};
 
-Tables build() {
+constexpr Tables build() {
   Tables t;
   for (int i = 0; i < 256; ++i) {
     t.cls[i] = CharClass::kOther;
@@ -40,29 +40,39 @@ Tables build() {
     t.lower[up] = static_cast<unsigned char>(low);
     t.upper[low] = static_cast<unsigned char>(up);
   };
-  for (int c = 'A'; c <= 'Z'; ++c) pair(c, c + 32);
+  for (int c = 'A'; c <= 'Z'; ++c)
+    pair(c, c + 32);
   for (int c = 0xC0; c <= 0xDE; ++c) {
     if (c != 0xD7) pair(c, c + 32);  // × and ÷ are not letters
   }
-  for (const CasePair& p : kExtraPairs) pair(p.upper, p.lower);
-  for (unsigned char c : kLoneLower) t.cls[c] = CharClass::kLower;
-  for (int c = '0'; c <= '9'; ++c) t.cls[c] = CharClass::kDigit;
-  for (unsigned char c : kPunctuation) t.cls[c] = CharClass::kPunctuation;
+  for (const CasePair& p : kExtraPairs)
+    pair(p.upper, p.lower);
+  for (unsigned char c : kLoneLower)
+    t.cls[c] = CharClass::kLower;
+  for (int c = '0'; c <= '9'; ++c)
+    t.cls[c] = CharClass::kDigit;
+  for (unsigned char c : kPunctuation)
+    t.cls[c] = CharClass::kPunctuation;
   t.cls['\t'] = t.cls[' '] = CharClass::kBlank;
-  for (int c = 10; c <= 13; ++c) t.cls[c] = CharClass::kLineEnd;
+  for (int c = 10; c <= 13; ++c)
+    t.cls[c] = CharClass::kLineEnd;
   t.cls[26] = CharClass::kLineEnd;
   t.cls[0] = CharClass::kEnd;
   return t;
 }
 
-const Tables& tables() {
-  static const Tables t = build();
-  return t;
+// Decided once, when the program is compiled.
+constexpr Tables kTables = build();
+
+constexpr const Tables& tables() {
+  return kTables;
 }
 
 }  // namespace
 
-CharClass char_class(char c) { return tables().cls[static_cast<unsigned char>(c)]; }
+CharClass char_class(char c) {
+  return tables().cls[static_cast<unsigned char>(c)];
+}
 
 char lower_char(char c) {
   return static_cast<char>(tables().lower[static_cast<unsigned char>(c)]);
@@ -74,13 +84,15 @@ char upper_char(char c) {
 
 std::string to_lower(std::string_view s) {
   std::string out(s);
-  for (char& c : out) c = lower_char(c);
+  for (char& c : out)
+    c = lower_char(c);
   return out;
 }
 
 std::string to_upper(std::string_view s) {
   std::string out(s);
-  for (char& c : out) c = upper_char(c);
+  for (char& c : out)
+    c = upper_char(c);
   return out;
 }
 
