@@ -6,7 +6,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "shell/session.h"
+#include "session/session.h"
 
 namespace velimora {
 

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "session/session.h"
 #include "shell/data_folder.h"
 #include "shell/main_window.h"
-#include "shell/session.h"
 #include "text/codepage.h"
 #include "ui/qt/qt_toolkit.h"
 

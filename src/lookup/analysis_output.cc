@@ -4,7 +4,7 @@
 #include "lookup/analysis_rows.h"
 #include "lookup/output_run.h"
 #include "lookup/reference_lists.h"
-#include "shell/helpers.h"
+#include "session/output_buffer.h"
 #include "text/format.h"
 #include "text/primitives.h"
 #include "wordlists/relations.h"

@@ -2,8 +2,8 @@
 
 #include "lookup/index_entries.h"
 #include "lookup/ranking_rules.h"
-#include "lookup/word_helpers.h"
 #include "text/primitives.h"
+#include "text/word_helpers.h"
 
 namespace velimora {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "shell/session.h"
+#include "session/session.h"
 
 namespace velimora {
 

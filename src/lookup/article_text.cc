@@ -1,10 +1,10 @@
 #include "lookup/article_text.h"
 
-#include "lookup/data_files.h"
 #include "lookup/sign_expansion.h"
-#include "lookup/word_helpers.h"
+#include "session/data_files.h"
 #include "text/format.h"
 #include "text/primitives.h"
+#include "text/word_helpers.h"
 #include "wordlists/list_helpers.h"
 
 namespace velimora {

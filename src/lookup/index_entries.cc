@@ -1,8 +1,8 @@
 #include "lookup/index_entries.h"
 
-#include "lookup/data_files.h"
-#include "lookup/word_helpers.h"
+#include "session/data_files.h"
 #include "text/format.h"
+#include "text/word_helpers.h"
 
 namespace velimora {
 namespace {

@@ -1,7 +1,7 @@
 #include "lookup/output_run.h"
 
 #include "lookup/article_text.h"
-#include "shell/helpers.h"
+#include "session/output_buffer.h"
 
 namespace velimora {
 namespace {

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "lookup/analysis_search.h"
-#include "shell/session.h"
+#include "session/session.h"
 
 namespace velimora {
 

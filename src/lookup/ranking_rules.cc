@@ -1,7 +1,7 @@
 #include "lookup/ranking_rules.h"
 
-#include "lookup/word_helpers.h"
 #include "text/primitives.h"
+#include "text/word_helpers.h"
 #include "wordlists/list_helpers.h"
 
 namespace velimora {

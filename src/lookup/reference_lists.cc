@@ -2,9 +2,9 @@
 
 #include "lookup/article_text.h"
 #include "lookup/index_entries.h"
-#include "lookup/word_helpers.h"
-#include "shell/helpers.h"
+#include "session/output_buffer.h"
 #include "text/format.h"
+#include "text/word_helpers.h"
 
 namespace velimora {
 namespace {

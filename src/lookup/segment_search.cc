@@ -2,9 +2,9 @@
 
 #include "lookup/prefix_candidates.h"
 #include "lookup/ranking_rules.h"
-#include "lookup/word_helpers.h"
-#include "shell/helpers.h"
+#include "session/output_buffer.h"
 #include "text/primitives.h"
+#include "text/word_helpers.h"
 #include "wordlists/junction.h"
 #include "wordlists/list_helpers.h"
 

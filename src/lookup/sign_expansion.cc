@@ -1,8 +1,8 @@
 #include "lookup/sign_expansion.h"
 
-#include "lookup/word_helpers.h"
 #include "text/charclass.h"
 #include "text/primitives.h"
+#include "text/word_helpers.h"
 
 namespace velimora {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <optional>
 
+#include "session/session.h"
 #include "shell/query_state.h"
-#include "shell/session.h"
 
 namespace velimora {
 

@@ -1,9 +1,9 @@
 #include "shell/driver.h"
 
 #include "lookup/output_run.h"
+#include "session/output_buffer.h"
 #include "shell/display_gate.h"
 #include "shell/file_view.h"
-#include "shell/helpers.h"
 #include "shell/lookup_run.h"
 #include "shell/query_signs.h"
 #include "shell/query_state.h"

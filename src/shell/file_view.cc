@@ -1,12 +1,12 @@
 #include "shell/file_view.h"
 
 #include "lookup/article_text.h"
-#include "lookup/data_files.h"
-#include "lookup/word_helpers.h"
-#include "shell/helpers.h"
+#include "session/data_files.h"
+#include "session/output_buffer.h"
 #include "text/files.h"
 #include "text/format.h"
 #include "text/primitives.h"
+#include "text/word_helpers.h"
 #include "wordlists/word_lists.h"
 
 namespace velimora {

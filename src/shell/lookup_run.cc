@@ -1,12 +1,12 @@
 #include "shell/lookup_run.h"
 
 #include "lookup/analysis_search.h"
-#include "lookup/word_helpers.h"
-#include "shell/helpers.h"
+#include "session/output_buffer.h"
 #include "shell/query_signs.h"
 #include "text/charclass.h"
 #include "text/format.h"
 #include "text/primitives.h"
+#include "text/word_helpers.h"
 #include "wordlists/list_helpers.h"
 #include "wordlists/reverse_query.h"
 

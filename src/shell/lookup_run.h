@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "session/session.h"
 #include "shell/query_state.h"
-#include "shell/session.h"
 
 namespace velimora {
 

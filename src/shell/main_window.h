@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/session.h"
+#include "session/session.h"
 #include "shell/windows.h"
 #include "ui/toolkit.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/session.h"
+#include "session/session.h"
 #include "ui/toolkit.h"
 
 namespace velimora {

@@ -3,12 +3,12 @@
 #include <array>
 #include <memory>
 
-#include "lookup/data_files.h"
-#include "lookup/word_helpers.h"
-#include "shell/helpers.h"
+#include "session/data_files.h"
+#include "session/output_buffer.h"
 #include "text/charclass.h"
 #include "text/format.h"
 #include "text/primitives.h"
+#include "text/word_helpers.h"
 #include "wordlists/entry_match.h"
 #include "wordlists/entry_rules.h"
 #include "wordlists/hit_store.h"

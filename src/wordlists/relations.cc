@@ -4,7 +4,7 @@
 #include <functional>
 #include <optional>
 
-#include "shell/helpers.h"
+#include "session/output_buffer.h"
 #include "text/format.h"
 #include "text/primitives.h"
 #include "wordlists/list_helpers.h"

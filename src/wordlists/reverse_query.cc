@@ -1,10 +1,10 @@
 #include "wordlists/reverse_query.h"
 
-#include "lookup/word_helpers.h"
-#include "shell/helpers.h"
-#include "text/format.h"
+#include "session/output_buffer.h"
 #include "text/charclass.h"
+#include "text/format.h"
 #include "text/primitives.h"
+#include "text/word_helpers.h"
 
 namespace velimora {
 namespace {

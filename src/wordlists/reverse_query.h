@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/session.h"
+#include "session/session.h"
 
 namespace velimora {
 

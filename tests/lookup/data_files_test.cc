@@ -1,5 +1,5 @@
 // Data file names, reading one numbered line, and resolving index numbers.
-#include "lookup/data_files.h"
+#include "session/data_files.h"
 
 #include <gtest/gtest.h>
 

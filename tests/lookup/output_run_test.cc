@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "lookup/reference_lists.h"
-#include "shell/helpers.h"
+#include "session/output_buffer.h"
 #include "testing/temp_dir.h"
 
 namespace velimora {

@@ -1,4 +1,4 @@
-#include "lookup/word_helpers.h"
+#include "text/word_helpers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "shell/helpers.h"
+#include "session/output_buffer.h"
 
 #include <gtest/gtest.h>
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "session/session.h"
 #include "shell/driver.h"
 #include "shell/main_window.h"
-#include "shell/session.h"
 #include "shell/startup.h"
 #include "testing/temp_dir.h"
 #include "ui/headless/headless_toolkit.h"

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/helpers.h"
+#include "session/output_buffer.h"
 #include "tables/record_registry.h"
 #include "testing/list_folder.h"
 #include "wordlists/hit_store.h"

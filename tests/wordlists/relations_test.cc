@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/helpers.h"
+#include "session/output_buffer.h"
 
 namespace velimora {
 namespace {

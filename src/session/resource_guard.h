@@ -1,8 +1,8 @@
 // `adv2`, the guard asked before every costly step of a search: it keeps the recursion depth
 // and the number of guarded steps of one query within fixed bounds, so that no query input
 // can exhaust the stack or run without end.
-#ifndef VELIMORA_SHELL_RESOURCE_GUARD_H_
-#define VELIMORA_SHELL_RESOURCE_GUARD_H_
+#ifndef VELIMORA_SESSION_RESOURCE_GUARD_H_
+#define VELIMORA_SESSION_RESOURCE_GUARD_H_
 
 #include <cstddef>
 
@@ -38,4 +38,4 @@ class ResourceGuard {
 
 }  // namespace velimora
 
-#endif  // VELIMORA_SHELL_RESOURCE_GUARD_H_
+#endif  // VELIMORA_SESSION_RESOURCE_GUARD_H_

@@ -1,13 +1,13 @@
 // Everything one running program owns: the data folder, the start-up tables, the shell's own
 // records, the tables of queries, and the window side that file views open windows on.
-#ifndef VELIMORA_SHELL_SESSION_H_
-#define VELIMORA_SHELL_SESSION_H_
+#ifndef VELIMORA_SESSION_SESSION_H_
+#define VELIMORA_SESSION_SESSION_H_
 
 #include <optional>
 #include <string>
 
-#include "lookup/file_cache.h"
-#include "shell/resource_guard.h"
+#include "session/file_cache.h"
+#include "session/resource_guard.h"
 #include "tables/query_tables.h"
 #include "tables/startup_tables.h"
 
@@ -54,4 +54,4 @@ struct Session {
 
 }  // namespace velimora
 
-#endif  // VELIMORA_SHELL_SESSION_H_
+#endif  // VELIMORA_SESSION_SESSION_H_

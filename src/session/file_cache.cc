@@ -1,4 +1,4 @@
-#include "lookup/file_cache.h"
+#include "session/file_cache.h"
 
 #include <sys/stat.h>
 

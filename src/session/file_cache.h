@@ -1,8 +1,8 @@
 // Data files kept in memory between queries. A file is read whole the first time it is asked
 // for and read again whenever its size or modification time on disk has changed, so every
 // answer is the one a fresh read would give.
-#ifndef VELIMORA_LOOKUP_FILE_CACHE_H_
-#define VELIMORA_LOOKUP_FILE_CACHE_H_
+#ifndef VELIMORA_SESSION_FILE_CACHE_H_
+#define VELIMORA_SESSION_FILE_CACHE_H_
 
 #include <cstddef>
 #include <cstdint>
@@ -62,4 +62,4 @@ class FileCache {
 
 }  // namespace velimora
 
-#endif  // VELIMORA_LOOKUP_FILE_CACHE_H_
+#endif  // VELIMORA_SESSION_FILE_CACHE_H_

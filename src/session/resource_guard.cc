@@ -1,4 +1,4 @@
-#include "shell/resource_guard.h"
+#include "session/resource_guard.h"
 
 namespace velimora {
 

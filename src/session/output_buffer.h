@@ -1,6 +1,6 @@
 // Small helpers of the shell used throughout the program.
-#ifndef VELIMORA_SHELL_HELPERS_H_
-#define VELIMORA_SHELL_HELPERS_H_
+#ifndef VELIMORA_SESSION_OUTPUT_BUFFER_H_
+#define VELIMORA_SESSION_OUTPUT_BUFFER_H_
 
 #include <optional>
 #include <span>
@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/session.h"
+#include "session/session.h"
 
 namespace velimora {
 
@@ -67,4 +67,4 @@ bool adv2(Session& s, int tag, long needed);
 
 }  // namespace velimora
 
-#endif  // VELIMORA_SHELL_HELPERS_H_
+#endif  // VELIMORA_SESSION_OUTPUT_BUFFER_H_

@@ -1,9 +1,9 @@
-#include "shell/helpers.h"
+#include "session/output_buffer.h"
 
 #include <algorithm>
 
-#include "lookup/word_helpers.h"
 #include "text/primitives.h"
+#include "text/word_helpers.h"
 
 namespace velimora {
 

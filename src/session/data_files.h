@@ -1,11 +1,11 @@
 // Names of the data files and reading one numbered line of them.
-#ifndef VELIMORA_LOOKUP_DATA_FILES_H_
-#define VELIMORA_LOOKUP_DATA_FILES_H_
+#ifndef VELIMORA_SESSION_DATA_FILES_H_
+#define VELIMORA_SESSION_DATA_FILES_H_
 
 #include <string>
 #include <string_view>
 
-#include "shell/session.h"
+#include "session/session.h"
 
 namespace velimora {
 
@@ -33,4 +33,4 @@ int attri(char letter);
 
 }  // namespace velimora
 
-#endif  // VELIMORA_LOOKUP_DATA_FILES_H_
+#endif  // VELIMORA_SESSION_DATA_FILES_H_

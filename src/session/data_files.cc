@@ -1,4 +1,4 @@
-#include "lookup/data_files.h"
+#include "session/data_files.h"
 
 #include "text/format.h"
 

@@ -1,6 +1,6 @@
 // Word helpers shared by the lookup, the word lists and the shell.
-#ifndef VELIMORA_LOOKUP_WORD_HELPERS_H_
-#define VELIMORA_LOOKUP_WORD_HELPERS_H_
+#ifndef VELIMORA_TEXT_WORD_HELPERS_H_
+#define VELIMORA_TEXT_WORD_HELPERS_H_
 
 #include <optional>
 #include <string>
@@ -45,4 +45,4 @@ bool mcgs(char x, char start, int code, int start_code, std::string_view list);
 
 }  // namespace velimora
 
-#endif  // VELIMORA_LOOKUP_WORD_HELPERS_H_
+#endif  // VELIMORA_TEXT_WORD_HELPERS_H_
