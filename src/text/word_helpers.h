@@ -1,10 +1,13 @@
-// Word helpers shared by the lookup, the word lists and the shell.
+// Small text and list helpers shared by the word lists, the lookup and the shell.
 #ifndef VELIMORA_TEXT_WORD_HELPERS_H_
 #define VELIMORA_TEXT_WORD_HELPERS_H_
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace velimora {
 
@@ -42,6 +45,49 @@ std::optional<IntAndRest> ftal(int flag, std::string_view s);
 // marker (`:` code 2, `.` code 1) and a letter, in ascending order; the walk starts at
 // (start, start_code) and stops as soon as (x, code) is smaller than an entry.
 bool mcgs(char x, char start, int code, int start_code, std::string_view list);
+
+// `mi`, `mc`, `ms`: true when the element is in the list.
+bool mi(int x, std::span<const int> list);
+bool mc(std::string_view list, char c);
+bool ms(std::span<const std::string> list, std::string_view s);
+// `ms` (list, out first): the first element of a non-empty list.
+std::optional<std::string> ms_first(std::span<const std::string> list);
+
+// The result of `genk`: prefix + the text before the first stop character, that character,
+// and the rest behind it.
+struct StopSplit {
+  std::string stop;
+  std::string before;
+  std::string after;
+};
+// `genk`: cuts the text at its first character that is one of `stops`.
+StopSplit genk(std::string_view s, std::string_view stops, std::string_view prefix);
+
+// `findtegn`: removes every leading `c` and counts them from `count0`.
+struct StripCount {
+  std::string stripped;
+  int count = 0;
+};
+StripCount findtegn(std::string_view s, char c, int count0);
+
+// `danstr`: empty for an empty text, else before + text + after.
+std::string danstr(std::string_view before, std::string_view s, std::string_view after);
+
+// `rtn`: (x, y, 1) when x < y, else (y, x, 2).
+struct Ordered {
+  int low = 0;
+  int high = 0;
+  int order = 0;
+};
+Ordered rtn(int x, int y);
+// The second form of `rtn`: x and y back from low, high and order.
+std::pair<int, int> rtn_back(const Ordered& o);
+
+// `tolkl`: splits at every comma; the empty text gives the empty list.
+std::vector<std::string> tolkl(std::string_view s);
+
+// `str0`: "H:M" of two integers becomes H zero-padded to 3 digits, ":", M padded to 2.
+std::optional<std::string> str0(std::string_view s);
 
 }  // namespace velimora
 

@@ -7,6 +7,7 @@
 #include "session/output_buffer.h"
 #include "text/format.h"
 #include "text/primitives.h"
+#include "text/word_helpers.h"
 #include "wordlists/list_helpers.h"
 
 namespace velimora {

@@ -1,4 +1,5 @@
 #include "session/output_buffer.h"
+#include "text/word_helpers.h"
 
 #include <gtest/gtest.h>
 
