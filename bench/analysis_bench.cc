@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "datafolder/layout.h"
 #include "full_size_data.h"
 #include "shell/driver.h"
 #include "shell/startup.h"
@@ -24,8 +25,8 @@ namespace {
 std::vector<std::string> analysis_queries(const std::string& dir) {
   static const char* const kEndings[] = {"ssa", "lla", "sta", "ksi", "lle", "n", "t", "na"};
   std::vector<std::string> out;
-  for (int part = 1; part <= 99 && out.size() < 200; part += 7) {
-    LineReader in(dir + "/fib/fi" + std::to_string(part) + ".pro");
+  for (int part = 1; part <= part_count('i') && out.size() < 200; part += 7) {
+    LineReader in(part_file_name(dir + "/", 'i', part));
     for (int i = 0; i < 40; ++i) {
       std::optional<std::string> line = in.read_line();
       if (!line) break;

@@ -10,10 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "datafolder/layout.h"
 #include "mkdata/compiler.h"
 #include "mkdata/diagnostics.h"
 #include "mkdata/folder_writer.h"
 #include "mkdata/synthetic.h"
+#include "text/files.h"
 
 namespace velimora {
 
@@ -23,7 +25,7 @@ inline std::string full_size_data_folder() {
   if (const char* dir = std::getenv("VELIMORA_BENCH_DATA")) return dir;
   std::string dir =
       (std::filesystem::temp_directory_path() / "velimora-bench-synthetic-300").string();
-  if (!std::filesystem::exists(dir + "/feu/fe.cns")) {
+  if (!file_exists(record_file_name(dir + "/", kRecordSide, kMainRecordStem))) {
     mkdata::Diagnostics diag;
     mkdata::Compiled compiled = mkdata::compile(mkdata::synthetic_sources(300), diag);
     if (!mkdata::write_data_folder(compiled.files, dir)) std::abort();

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "datafolder/layout.h"
 #include "full_size_data.h"
 #include "shell/driver.h"
 #include "shell/startup.h"
@@ -38,10 +39,10 @@ std::vector<std::string> plain_queries(const std::string& dir) {
       out.push_back(line->substr(0, line->find(' ')));
     }
   };
-  for (int part = 1; part <= 199; part += 3)
-    take(dir + "/fib/fo" + std::to_string(part) + ".pro", 2);
-  for (int part = 1; part <= 49; part += 2)
-    take(dir + "/ftb/dn" + std::to_string(part) + ".pro", 2);
+  for (int part = 1; part <= part_count('o'); part += 3)
+    take(part_file_name(dir + "/", 'o', part), 2);
+  for (int part = 1; part <= part_count('n'); part += 2)
+    take(part_file_name(dir + "/", 'n', part), 2);
   return out;
 }
 

@@ -1,5 +1,6 @@
 #include "lookup/article_text.h"
 
+#include "datafolder/layout.h"
 #include "lookup/sign_expansion.h"
 #include "session/data_files.h"
 #include "text/format.h"

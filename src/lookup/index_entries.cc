@@ -1,7 +1,7 @@
 #include "lookup/index_entries.h"
 
+#include "datafolder/layout.h"
 #include "session/data_files.h"
-#include "text/format.h"
 #include "text/word_helpers.h"
 
 namespace velimora {
@@ -32,8 +32,7 @@ std::optional<IndexLine> fmb(Session& s, std::string_view data_prefix, char side
   if (side == ' ') return IndexLine{};
   std::optional<IndexRowHit> row = index_row(s.startup, kind, n);
   if (!row) return std::nullopt;
-  std::string name = format_text("%0%eu\\%0%0%.cns",
-                                 {data_prefix, Char{side}, Char{side}, "u2", Char{row->digit}});
+  std::string name = record_file_name(data_prefix, side, std::string{'u', '2', row->digit});
   // Index numbers are not negative here, so the line number lies in 0 … 999.
   const std::string line = les(s, name, n % 1000).line;
   Cut bar = glang0(line, '|');

@@ -1,7 +1,5 @@
 #include "session/data_files.h"
 
-#include "text/format.h"
-
 namespace velimora {
 
 LineAt les(Session& s, std::string_view name, long n) {
@@ -10,16 +8,6 @@ LineAt les(Session& s, std::string_view name, long n) {
   if (file == nullptr || static_cast<std::size_t>(n) > file->line_count()) return {};
   const auto k = static_cast<std::size_t>(n);
   return {std::string(file->line(k)), file->position(k)};
-}
-
-std::string_view nyfg1(char letter) {
-  static constexpr std::string_view kDanishLists = "tnrbyj";
-  return kDanishLists.find(letter) != std::string_view::npos ? "ftb\\d" : "fib\\f";
-}
-
-std::string part_file_name(std::string_view data_prefix, char letter, long part) {
-  return format_text("%0%0%0%.pro",
-                     {data_prefix, nyfg1(letter), Char{letter}, static_cast<long long>(part)});
 }
 
 int attri(char letter) {

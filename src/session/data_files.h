@@ -1,4 +1,4 @@
-// Names of the data files and reading one numbered line of them.
+// Reading one numbered line of a data file, and the kind code of a fetched article.
 #ifndef VELIMORA_SESSION_DATA_FILES_H_
 #define VELIMORA_SESSION_DATA_FILES_H_
 
@@ -18,14 +18,6 @@ struct LineAt {
 // `les`: line n (1-based) of the file, without its line end. A missing file, n below 1 or a
 // file with fewer than n lines give the empty line at position 0; never fails.
 LineAt les(Session& s, std::string_view name, long n);
-
-// `nyfg1`: the folder and file prefix of a list letter: "ftb\d" for the Danish lists t, n, r,
-// b, y, j; "fib\f" for every other letter.
-std::string_view nyfg1(char letter);
-
-// The file of the part numbered n of a list: D + `nyfg1` + letter + n + ".pro"; number 0 is
-// the head file.
-std::string part_file_name(std::string_view data_prefix, char letter, long part);
 
 // `attri`: the kind code of a fetched article: 11 for the lists i and c, 12 for t and r,
 // 10 for every other letter.

@@ -1,5 +1,6 @@
 #include "shell/file_view.h"
 
+#include "datafolder/layout.h"
 #include "lookup/article_text.h"
 #include "session/data_files.h"
 #include "session/output_buffer.h"
@@ -7,7 +8,6 @@
 #include "text/format.h"
 #include "text/primitives.h"
 #include "text/word_helpers.h"
-#include "wordlists/word_lists.h"
 
 namespace velimora {
 namespace {
@@ -108,9 +108,8 @@ bool show_file_view(Session& s, int /*mode*/, int level, std::string_view data_p
   if (key.empty()) return false;
   std::optional<ViewFile> view = filf(s, key[0], key.substr(1));
   if (!view) return false;
-  const std::string name = format_text(
-      "%0%0%0%.pro",
-      {data_prefix, nyfg1(view->letter), Char{view->letter}, std::string_view(view->number)});
+  const std::string name =
+      part_file_name(data_prefix, view->letter, std::string_view(view->number));
   if (!file_exists(name)) return false;
   Result<std::string> text = read_whole_file(name);
   if (!text) return false;

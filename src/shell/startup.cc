@@ -1,23 +1,17 @@
 #include "shell/startup.h"
 
+#include "datafolder/layout.h"
 #include "tables/record_registry.h"
 #include "text/files.h"
-#include "text/format.h"
 
 namespace velimora {
-namespace {
-
-constexpr char kSide = 'f';
-
-}  // namespace
 
 std::string main_record_file(std::string_view data_prefix) {
-  return format_text("%0%eu\\%e.cns", {data_prefix, Char{kSide}, Char{kSide}});
+  return record_file_name(data_prefix, kRecordSide, kMainRecordStem);
 }
 
 bool lesu(Session& s, std::string_view data_prefix, char side, char digit, std::string& error) {
-  std::string path =
-      format_text("%0%eu\\%0%0%.cns", {data_prefix, Char{side}, Char{side}, "u1", Char{digit}});
+  std::string path = record_file_name(data_prefix, side, std::string{'u', '1', digit});
   if (!file_exists(path)) return true;
   Status st = load_startup_records(path, s.startup);
   if (!st) error = st.error();
@@ -29,12 +23,12 @@ StartupReport go1(Session& s, std::string_view data_prefix, std::string_view def
   std::string main = main_record_file(data_prefix);
   if (!file_exists(main)) return report;
   if (Status st = load_startup_records(main, s.startup); !st) report.errors.push_back(st.error());
-  for (char digit : {'0', '1', '2', '4'}) {
+  for (char digit : kRecordDigits) {
     std::string error;
-    if (!lesu(s, data_prefix, kSide, digit, error)) report.errors.push_back(error);
+    if (!lesu(s, data_prefix, kRecordSide, digit, error)) report.errors.push_back(error);
   }
   s.data_prefix = std::string(data_prefix);
-  s.shell.cst = RunConstants{std::string(data_prefix), kSide};
+  s.shell.cst = RunConstants{std::string(data_prefix), kRecordSide};
   s.shell.lix = std::string(default_text);
   s.q.len0 = WordLimitRow{"", 100};
   s.q.nb.set(300);

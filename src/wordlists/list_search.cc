@@ -3,6 +3,7 @@
 #include <array>
 #include <memory>
 
+#include "datafolder/layout.h"
 #include "session/data_files.h"
 #include "session/output_buffer.h"
 #include "text/charclass.h"
@@ -13,7 +14,6 @@
 #include "wordlists/entry_rules.h"
 #include "wordlists/hit_store.h"
 #include "wordlists/list_helpers.h"
-#include "wordlists/word_lists.h"
 
 namespace velimora {
 namespace {

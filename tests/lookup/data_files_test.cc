@@ -1,4 +1,5 @@
 // Data file names, reading one numbered line, and resolving index numbers.
+#include "datafolder/layout.h"
 #include "session/data_files.h"
 
 #include <gtest/gtest.h>
@@ -27,6 +28,12 @@ TEST(PartFileName, JoinsPrefixSideLetterAndNumber) {
   EXPECT_EQ(part_file_name("D/", 'i', 12), "D/fib\\fi12.pro");
   EXPECT_EQ(part_file_name("", 't', 3), "ftb\\dt3.pro");
   EXPECT_EQ(part_file_name("", 'o', 0), "fib\\fo0.pro");  // the head file
+  EXPECT_EQ(part_file_name("D/", 'i', "012"), "D/fib\\fi012.pro");  // a typed number as it is
+}
+
+TEST(RecordFileName, RecordFolderOfTheSide) {
+  EXPECT_EQ(record_file_name("D/", 'f', kMainRecordStem), "D/feu\\fe.cns");
+  EXPECT_EQ(record_file_name("", 'f', "u12"), "feu\\fu12.cns");
 }
 
 TEST(Attri, KindCodeOfTheDictionarySides) {

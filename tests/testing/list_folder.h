@@ -3,26 +3,19 @@
 #ifndef VELIMORA_TESTS_TESTING_LIST_FOLDER_H_
 #define VELIMORA_TESTS_TESTING_LIST_FOLDER_H_
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "datafolder/layout.h"
 #include "testing/temp_dir.h"
 
 namespace velimora::testing {
 
 class ListFolder {
  public:
-  // Every searchable list and its number of parts, in search order.
-  struct List {
-    char letter;
-    int parts;
-  };
-  static constexpr List kLists[] = {{'i', 99}, {'o', 199}, {'a', 181}, {'c', 137},
-                                    {'s', 99}, {'q', 49},  {'t', 39},  {'n', 49},
-                                    {'b', 39}, {'r', 3},   {'y', 156}};
-
   // The record file is written with `records` (one per line) besides kh(1000).
   explicit ListFolder(std::string records = "") {
     dir_.write("feu/fe.cns", "kh(1000)\n" + records);
@@ -36,12 +29,12 @@ class ListFolder {
   // Writes the part files and a head file for each list: line n is the first line of part n,
   // or of the next part that has lines, or "\xFF" (above every word) after the last one.
   void write() const {
-    for (const List& list : kLists) {
+    for (const WordList& list : nqrt) {
       auto it = parts_.find(list.letter);
       std::string heads;
       for (int n = 1; n <= list.parts; ++n)
         heads += head(it, n, list.parts) + "\n";
-      dir_.write(file(list.letter, 0), heads);
+      dir_.write(file(list.letter, kHeadPart), heads);
       if (it == parts_.end()) continue;
       for (const auto& [n, lines] : it->second) {
         std::string text;
@@ -53,9 +46,10 @@ class ListFolder {
   }
 
   // The relative name of part n of a list ("fib/fi12.pro").
-  static std::string file(char letter, int n) {
-    const bool danish = std::string_view("tnrbyj").find(letter) != std::string_view::npos;
-    return std::string(danish ? "ftb/d" : "fib/f") + letter + std::to_string(n) + ".pro";
+  static std::string file(char letter, long n) {
+    std::string name = part_file_name(letter, n);
+    std::replace(name.begin(), name.end(), '\\', '/');
+    return name;
   }
 
   const TempDir& dir() const { return dir_; }

@@ -84,7 +84,7 @@ class CompilerTest : public ::testing::Test {
 };
 
 TEST_F(CompilerTest, WritesEveryListWithExactlyItsPartCount) {
-  for (const ListLayout& l : kLists) {
+  for (const WordList& l : nqrt) {
     for (int n = 0; n <= l.parts; ++n) {
       EXPECT_EQ(files().count(part_file_name(l.letter, n)), 1u) << l.letter << n;
     }
@@ -96,7 +96,7 @@ TEST_F(CompilerTest, WritesEveryListWithExactlyItsPartCount) {
 }
 
 TEST_F(CompilerTest, ListsAreSortedByBytesAcrossParts) {
-  for (const ListLayout& l : kLists) {
+  for (const WordList& l : nqrt) {
     std::vector<std::string> lines = all_lines(l.letter);
     for (std::size_t k = 1; k < lines.size(); ++k) {
       EXPECT_TRUE(line_less(lines[k - 1], lines[k]))
@@ -115,7 +115,7 @@ TEST_F(CompilerTest, ListsAreSortedByBytesAcrossParts) {
 }
 
 TEST_F(CompilerTest, HeadLineIsTheWholeFirstLineOfItsPart) {
-  for (const ListLayout& l : kLists) {
+  for (const WordList& l : nqrt) {
     ListFiles list = read_list(files(), l.letter);
     for (std::size_t n = 1; n <= list.parts.size(); ++n) {
       if (list.parts[n - 1].empty()) continue;
@@ -129,7 +129,7 @@ TEST_F(CompilerTest, EmptyPartsRepeatTheNextFirstLineAndAnEmptyListHasEmptyHeads
   ASSERT_TRUE(c.parts[0].empty());
   EXPECT_EQ(c.heads[0], c.heads[68]);
   EXPECT_EQ(c.parts[136].size(), 1u);
-  for (const ListLayout& l : kLists) {
+  for (const WordList& l : nqrt) {
     if (!all_lines(l.letter).empty()) continue;
     for (const std::string& h : read_list(files(), l.letter).heads)
       EXPECT_EQ(h, "") << l.letter;

@@ -169,7 +169,7 @@ TEST(Tool, WritesASyntheticFolderOfFullSize) {
   std::string data = out.path() + "/synthetic";
   ASSERT_EQ(run_tool("--synthetic 2 " + data), 0);
   DataFolder f = mkdata::testing::load_folder(data);
-  for (const ListLayout& l : kLists) {
+  for (const WordList& l : nqrt) {
     EXPECT_FALSE(f.at(part_file_name(l.letter, l.parts)).empty()) << l.letter;
   }
   EXPECT_EQ(f.at("feu\\fe.cns"), "kh(20000)\n");

@@ -116,7 +116,7 @@ inline std::string head_word(std::string_view line) {
 // in range and only name their part) the line is not read between the bounds.
 inline std::vector<std::string> unfindable_lines(const DataFolder& files) {
   std::vector<std::string> missed;
-  for (const ListLayout& l : kLists) {
+  for (const WordList& l : nqrt) {
     ListFiles list = read_list(files, l.letter);
     bool reverse = l.letter == 'a' || l.letter == 'b';
     for (std::size_t n = 1; n <= list.parts.size(); ++n) {

@@ -25,7 +25,7 @@ TEST(SampleData, IsACompleteDataFolder) {
     GTEST_SKIP() << "the sample data folder has not been built";
   }
   DataFolder f = mkdata::testing::load_folder(root);
-  for (const ListLayout& l : kLists) {
+  for (const WordList& l : nqrt) {
     for (int n = 0; n <= l.parts; ++n) {
       EXPECT_EQ(f.count(part_file_name(l.letter, n)), 1u) << l.letter << n;
     }

@@ -5,15 +5,13 @@
 #include <fstream>
 #include <set>
 
+#include "datafolder/layout.h"
 #include "text/files.h"
 
 namespace velimora::mkdata {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The folder whose presence makes a data folder loadable; it is swapped in last.
-constexpr const char* kRecordFolder = "feu";
 
 // A new empty folder next to `out`, named after it.
 fs::path make_sibling(const fs::path& out, std::string_view role) {
@@ -45,19 +43,22 @@ std::vector<std::string> subfolders(const DataFolder& files) {
   std::set<std::string> names;
   for (const auto& [name, bytes] : files)
     names.insert(name.substr(0, name.find('\\')));
+  // The record folder makes a data folder loadable, so it is swapped in last.
+  const std::string records = record_folder();
   std::vector<std::string> order;
   for (const std::string& n : names) {
-    if (n != kRecordFolder) order.push_back(n);
+    if (n != records) order.push_back(n);
   }
-  if (names.count(kRecordFolder) != 0) order.push_back(kRecordFolder);
+  if (names.count(records) != 0) order.push_back(records);
   return order;
 }
 
 void swap_in(const fs::path& staging, const fs::path& out, const std::vector<std::string>& subs) {
+  const std::string records = record_folder();
   fs::path trash = make_sibling(out, "old");
-  if (fs::exists(out / kRecordFolder)) fs::rename(out / kRecordFolder, trash / kRecordFolder);
+  if (fs::exists(out / records)) fs::rename(out / records, trash / records);
   for (const std::string& s : subs) {
-    if (s != kRecordFolder && fs::exists(out / s)) fs::rename(out / s, trash / s);
+    if (s != records && fs::exists(out / s)) fs::rename(out / s, trash / s);
     fs::rename(staging / s, out / s);
   }
   fs::remove_all(trash);

@@ -6,9 +6,6 @@
 namespace velimora::mkdata {
 namespace {
 
-// Letters whose files live on the Danish side (`nyfg1`).
-constexpr std::string_view kDanishLetters = "tnrbyj";
-
 // Unsigned byte order with a proper prefix first; std::string's own order is the same, but
 // it is written out here because the search depends on it.
 bool bytes_less(std::string_view a, std::string_view b) {
@@ -20,21 +17,6 @@ bool bytes_less(std::string_view a, std::string_view b) {
 const std::string kEmpty;
 
 }  // namespace
-
-int part_count(char letter) {
-  for (const ListLayout& l : kLists) {
-    if (l.letter == letter) return l.parts;
-  }
-  return 0;
-}
-
-std::string side_prefix(char letter) {
-  return kDanishLetters.find(letter) != std::string_view::npos ? "ftb\\d" : "fib\\f";
-}
-
-std::string part_file_name(char letter, int n) {
-  return side_prefix(letter) + letter + std::to_string(n) + ".pro";
-}
 
 std::string reference_text(char dictionary, int part, int line, int sense) {
   return std::string(1, dictionary) + std::to_string(part) + "," + std::to_string(line) + " " +

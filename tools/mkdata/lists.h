@@ -1,5 +1,5 @@
-// The word lists of a data folder: their letters, part counts, file names and the way a
-// sorted list is cut into parts with a head file.
+// The way a sorted word list is cut into its parts with a head file (the lists, their part
+// counts and file names are those of the data folder layout).
 #ifndef VELIMORA_TOOLS_MKDATA_LISTS_H_
 #define VELIMORA_TOOLS_MKDATA_LISTS_H_
 
@@ -8,30 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "datafolder/layout.h"
+
 namespace velimora::mkdata {
-
-struct ListLayout {
-  char letter;
-  int parts;
-};
-
-// Every searchable list with its fixed number of parts, in the order the search tries them.
-inline constexpr ListLayout kLists[] = {
-    {.letter = 'i', .parts = 99},  {.letter = 'o', .parts = 199}, {.letter = 'a', .parts = 181},
-    {.letter = 'c', .parts = 137}, {.letter = 's', .parts = 99},  {.letter = 'q', .parts = 49},
-    {.letter = 't', .parts = 39},  {.letter = 'n', .parts = 49},  {.letter = 'b', .parts = 39},
-    {.letter = 'r', .parts = 3},   {.letter = 'y', .parts = 156},
-};
-
-// The number of parts of a list; 0 for a letter that names no list.
-int part_count(char letter);
-
-// `nyfg1`: the folder and file prefix of a letter, "ftb\d" on the Danish side, else "fib\f".
-std::string side_prefix(char letter);
-
-// The program's name of the part numbered n of a list ("fib\fi12.pro"); number 0 is the head
-// file.
-std::string part_file_name(char letter, int n);
 
 // The reference to a dictionary line as index lines carry it: "i12,345 2".
 std::string reference_text(char dictionary, int part, int line, int sense);
@@ -97,7 +76,7 @@ void add_list_files(const PartedList& list, Folder& files) {
     files[part_file_name(list.letter(), n)] = join_lines(list.part(n));
     heads.push_back(list.head(n));
   }
-  files[part_file_name(list.letter(), 0)] = join_lines(heads);
+  files[part_file_name(list.letter(), kHeadPart)] = join_lines(heads);
 }
 
 }  // namespace velimora::mkdata

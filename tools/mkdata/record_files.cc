@@ -1,30 +1,42 @@
 #include "mkdata/record_files.h"
 
+#include "datafolder/layout.h"
 #include "tables/record_registry.h"
 #include "text/records.h"
 
 namespace velimora::mkdata {
 namespace {
 
-constexpr const char* kRecordFiles[] = {"fe.cns", "fu10.cns", "fu11.cns", "fu12.cns", "fu14.cns"};
 constexpr int kMaxIndexLines = 999;
 
-// An index table, the line file its keys point into and the argument that holds the key.
+// An index table and the argument that holds its key; its last digit names its line file.
 struct IndexTable {
   std::string_view record;
-  const char* line_file;
   std::size_t key_arg;
 };
 
 constexpr IndexTable kIndexTables[] = {
-    {.record = "u0", .line_file = "fu20.cns", .key_arg = 1},
-    {.record = "u1", .line_file = "fu21.cns", .key_arg = 2},
-    {.record = "u2", .line_file = "fu22.cns", .key_arg = 1},
-    {.record = "u4", .line_file = "fu24.cns", .key_arg = 1},
+    {.record = "u0", .key_arg = 1},
+    {.record = "u1", .key_arg = 2},
+    {.record = "u2", .key_arg = 1},
+    {.record = "u4", .key_arg = 1},
 };
 
+// The record files: the main one (fe.cns), then the start-up records fu10 … fu14.
+std::vector<std::string> record_files() {
+  std::vector<std::string> names{record_file_base(kRecordSide, kMainRecordStem)};
+  for (char digit : kRecordDigits)
+    names.push_back(record_file_base(kRecordSide, std::string(kStartupRecordStem) + digit));
+  return names;
+}
+
+// The index line file the keys of a table point into (u0 → fu20.cns).
+std::string line_file(const IndexTable& t) {
+  return record_file_base(kRecordSide, std::string(kIndexLineStem) + t.record.back());
+}
+
 bool is_record_file(std::string_view name) {
-  for (const char* f : kRecordFiles) {
+  for (const std::string& f : record_files()) {
     if (name == f) return true;
   }
   return false;
@@ -32,21 +44,22 @@ bool is_record_file(std::string_view name) {
 
 bool is_line_file(std::string_view name) {
   for (const IndexTable& t : kIndexTables) {
-    if (name == t.line_file) return true;
+    if (name == line_file(t)) return true;
   }
   return false;
 }
 
+// The program's name of a file of the record folder ("feu\fe.cns").
 std::string feu(std::string_view name) {
-  return "feu\\" + std::string(name);
+  return record_folder() + "\\" + std::string(name);
 }
 
 std::string known_names() {
   std::string s;
-  for (const char* f : kRecordFiles)
-    s += std::string(f) + " ";
+  for (const std::string& f : record_files())
+    s += f + " ";
   for (const IndexTable& t : kIndexTables)
-    s += std::string(t.line_file) + " ";
+    s += line_file(t) + " ";
   s.pop_back();
   return s;
 }
@@ -57,12 +70,12 @@ void check_index_key(const SourceFile& f, const SourceLine& l, const Record& r,
   for (const IndexTable& t : kIndexTables) {
     if (r.name != t.record) continue;
     long long line = r.args[t.key_arg].integer % 1000;
-    auto it = line_counts.find(t.line_file);
+    auto it = line_counts.find(line_file(t));
     int count = it == line_counts.end() ? 0 : it->second;
     if (line < 1 || line > count) {
       diag.error(f.path, l.number,
                  "key " + std::to_string(r.args[t.key_arg].integer) + " of '" + r.name +
-                     "' points at line " + std::to_string(line) + " of " + t.line_file +
+                     "' points at line " + std::to_string(line) + " of " + line_file(t) +
                      ", which has " + std::to_string(count) + " lines");
     }
   }
@@ -94,11 +107,11 @@ std::string record_file_text(const SourceFile& f, const std::map<std::string, in
 
 void compile_tables(const std::vector<SourceFile>& tables,
                     std::map<std::string, std::string>& files, Diagnostics& diag) {
-  for (const char* name : kRecordFiles)
+  for (const std::string& name : record_files())
     files[feu(name)] = "";
   std::map<std::string, int> line_counts;
   for (const IndexTable& t : kIndexTables)
-    files[feu(t.line_file)] = "";
+    files[feu(line_file(t))] = "";
   for (const SourceFile& f : tables) {
     if (!is_line_file(f.name)) continue;
     if (f.lines.size() > kMaxIndexLines) {
@@ -121,7 +134,7 @@ void compile_tables(const std::vector<SourceFile>& tables,
     }
     files[feu(f.name)] = record_file_text(f, line_counts, sets_step_limit, diag);
   }
-  if (!sets_step_limit) files[feu("fe.cns")] += "kh(" + std::to_string(kDefaultStepLimit) + ")\n";
+  if (!sets_step_limit) files[feu(record_file_base(kRecordSide, kMainRecordStem))] += "kh(" + std::to_string(kDefaultStepLimit) + ")\n";
 }
 
 }  // namespace velimora::mkdata

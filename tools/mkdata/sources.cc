@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "datafolder/layout.h"
 #include "text/codepage.h"
 #include "text/files.h"
 
@@ -55,7 +56,7 @@ void read_tables(const std::string& folder, Sources& s, Diagnostics& diag) {
     SourceFile f;
     f.name = p.filename().string();
     // Index line files are addressed by line number, so nothing may be dropped from them.
-    bool line_file = f.name.starts_with("fu2");
+    bool line_file = f.name.starts_with(std::string(1, kRecordSide).append(kIndexLineStem));
     read_source_file(p.string(), line_file ? LineMode::kVerbatim : LineMode::kEntries, f, diag);
     s.tables.push_back(std::move(f));
   }
