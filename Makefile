@@ -6,7 +6,7 @@ CMAKE_FLAGS += -DVELIMORA_WERROR=ON
 endif
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test bench analysis-report clean
+.PHONY: deps configure build run test bench analysis-report coverage-report clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -28,6 +28,9 @@ bench: build
 
 analysis-report: build
 	@python3 scripts/analysis_report.py $(BUILD)/apps/velimora-query/velimora-query $(REPORT_FLAGS)
+
+coverage-report: build
+	@python3 scripts/coverage_report.py $(BUILD)/apps/velimora-query/velimora-query $(REPORT_FLAGS)
 
 clean:
 	@rm -rf $(BUILD)

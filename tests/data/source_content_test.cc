@@ -2,33 +2,21 @@
 // forms that are written beside every Finnish headword in fi-forms.tsv.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "data/source_files.h"
 #include "inflection/ficc0.h"
 #include "text/codepage.h"
 
 namespace velimora {
 namespace {
 
-std::vector<std::string> source_lines(const std::string& name) {
-  std::ifstream in(std::string(SOURCE_CONTENT_DIR) + "/" + name);
-  std::vector<std::string> out;
-  std::string line;
-  while (std::getline(in, line)) {
-    if (line.empty() || line[0] == '#') continue;
-    Result<std::string> cp = utf8_to_cp1252(line);
-    if (cp) out.push_back(*cp);
-  }
-  return out;
-}
+using source_files::headword;
 
-std::string headword(const std::string& article) {
-  return article.substr(0, article.find(' '));
-}
+std::vector<std::string> source_lines(const std::string& name) { return source_files::lines(name); }
 
 int articles_not_first_parts(const std::vector<std::string>& lines) {
   int n = 0;
