@@ -39,7 +39,7 @@ std::vector<Article> articles_of(const Dictionary& d) {
   std::vector<Article> out;
   for (const char* file : d.files) {
     int n = 0;
-    for (const std::string& line : source_files::lines(file))
+    for (const std::string& line : source_lines(file))
       out.push_back({file, ++n, line});
   }
   return out;
@@ -50,7 +50,7 @@ TEST(SourceLinks, NoHeadwordTwiceInOneDictionary) {
     std::map<std::string, std::string> first;  // headword -> where it stood first
     std::string twice;
     for (const Article& a : articles_of(d)) {
-      const std::string w = source_files::headword(a.text);
+      const std::string w = headword(a.text);
       const std::string here = a.file + " article " + std::to_string(a.number);
       auto [it, fresh] = first.emplace(w, here);
       if (!fresh && allowed_twice().count(w) == 0)
@@ -113,7 +113,7 @@ TEST(SourceLinks, EveryReferenceNamesAHeadword) {
     std::vector<Article> articles = articles_of(d);
     std::set<std::string> headwords;
     for (const Article& a : articles)
-      headwords.insert(source_files::headword(a.text));
+      headwords.insert(headword(a.text));
     std::string broken;
     int references = 0;
     for (const Article& a : articles) {
@@ -122,7 +122,7 @@ TEST(SourceLinks, EveryReferenceNamesAHeadword) {
           ++references;
           if (headwords.count(w) == 0)
             broken += a.file + " article " + std::to_string(a.number) + ": " +
-                      cp1252_to_utf8(source_files::headword(a.text) + " {" + remark + "}") + "\n";
+                      cp1252_to_utf8(headword(a.text) + " {" + remark + "}") + "\n";
         }
       }
     }
