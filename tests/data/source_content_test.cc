@@ -28,7 +28,7 @@ TEST(SourceContent, HasTheSizeOfAUsefulSampleDictionary) {
   } kFiles[] = {
       {"fi-da.txt", 3000},
       {"da-fi.txt", 1000},
-      {"fi-compounds.txt", 450},
+      {"fi-compounds.txt", 400},
       {"da-compounds.txt", 100},
   };
   for (const auto& f : kFiles) {
