@@ -118,6 +118,15 @@ const std::map<std::string, const char*>& known_limits() {
       {"vinkki", "nkk/nk is not in the gradation table"},
       {"hankkia", "nkk/nk is not in the gradation table"},
       {"alin", "superlative in -in, -imma-"},
+      {"avajaiset", "plural-only noun"},
+      {"kisat", "plural-only noun"},
+      {"revontulet", "plural-only noun"},
+      {"sivistynyt", "participle adjective in -ut/-yt, -ee-"},
+      {"lenkki", "nkk/nk is not in the gradation table"},
+      {"linkki", "nkk/nk is not in the gradation table"},
+      {"punkki", "nkk/nk is not in the gradation table"},
+      {"rankka", "nkk/nk is not in the gradation table"},
+      {"ylin", "superlative in -in, -imma-"},
   };
   return kLimits;
 }
