@@ -127,6 +127,8 @@ const std::map<std::string, const char*>& known_limits() {
       {"punkki", "nkk/nk is not in the gradation table"},
       {"rankka", "nkk/nk is not in the gradation table"},
       {"ylin", "superlative in -in, -imma-"},
+      {"l\xE4ksi\xE4iset", "plural-only noun"},
+      {"kulunut", "participle adjective in -ut/-yt, -ee-"},
   };
   return kLimits;
 }
