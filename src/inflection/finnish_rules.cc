@@ -352,7 +352,7 @@ constexpr FinnishRule kRules[] = {
   { 26,  " 4",  "i",                       2,   4,      rule26 },
   { 27,  " ",   "ao\x84\xE4\x94\xF6",      3,   4,      rule27 },
   { 28,  " ",   "n",                       4,   4,      rule28 },
-  { 29,  "2",   "a\x84",                   3,   2,      rule29 },  // the domain of ms2
+  { 29,  "2",   "a\x84\xE4",               3,   2,      rule29 },  // the domain of ms2
   { 30,  "2",   "a\x84\xE4",               3,   2,      rule30 },
   { 31,  "2",   "\x84\xE4",                0,   2,      rule31 },  // front = "vied"
   { 32,  "2",   "\x84\xE4",                4,   2,      rule32 },

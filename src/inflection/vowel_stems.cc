@@ -41,7 +41,8 @@ struct HarmonyRow {
 };
 constexpr HarmonyRow kMs2[] = {
   { 'a',              "aeiou"                   },
-  { letter::kAe850,   "eiy\x84\xE4\x94\xF6"     },  // a: (850 only) -> e i y a: o:
+  { letter::kAe850,   "eiy\x84\xE4\x94\xF6"     },  // a: (850)  -> e i y a: o:
+  { letter::kAe1252,  "eiy\x84\xE4\x94\xF6"     },  // a: (1252): the data folder's a:, as in the other tables
 };
 // clang-format on
 

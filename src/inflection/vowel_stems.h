@@ -45,8 +45,8 @@ using JuoSink = FunctionRef<bool(const JuoAlt&)>;
 bool juo(std::size_t k, std::string_view form, std::string_view prefix, std::string_view ending,
          JuoSink sink);
 
-// ms2(letter): the verb vowel-harmony set of a last letter: 'a' gives {a, e, i, o, u}; a: in code
-// page 850 only (0x84) gives {e, i, y, a:, o:}; any other letter gives no set (nullptr).
+// ms2(letter): the verb vowel-harmony set of a last letter: 'a' gives {a, e, i, o, u}; a: (0x84 in
+// code page 850, 0xE4 in Windows-1252) gives {e, i, y, a:, o:}; any other letter gives no set.
 const LetterSet* ms2(char last);
 
 }  // namespace velimora::inflection
