@@ -1,5 +1,6 @@
 #include "lookup/ranking.h"
 
+#include "lookup/danish_check.h"
 #include "lookup/ranking_rules.h"
 #include "session/output_buffer.h"
 #include "text/primitives.h"
@@ -141,9 +142,11 @@ bool findm(Session& s, int pass, int level, std::string_view key, std::string_vi
 namespace {
 
 // `frl2`: the Danish check of a candidate. The program passes the side letter f, for which it
-// holds at once, as it does for an empty reference list.
-bool danish_check(char side, std::string_view t1) {
-  return side == 'f' || t1.empty();
+// holds at once, as it does for an empty reference list. A Danish analysis must in addition
+// put every ending on a word that takes it.
+bool danish_check(const Session& s, const RankRequest& r, std::string_view t1) {
+  if (r.level == kDanishLevel && !danish_uses_agree(s, t1)) return false;
+  return r.side == 'f' || t1.empty();
 }
 
 // Joins one chain with one path into an `f1` row when they meet (`mfi`) and score well.
@@ -160,7 +163,7 @@ void join(Session& s, const RankRequest& r, const ChainRow& l, const PathRow& f)
   const std::string t3 = f.positions + " " + l.l12;
   const std::string label = dil1(s, t2);
   if (s.q.f1.any([&](const RankedRow& row) { return row.label == label; })) return;
-  if (!danish_check(r.side, t1)) return;
+  if (!danish_check(s, r, t1)) return;
   const int score = (f.code_b % 10000) / 10 + f.penalty + l.l9;
   if (!bedst(s, score)) return;
   s.q.f1.add({f.split, l.l11, f.group, k, l.l6, label, t1, y, t3, score});

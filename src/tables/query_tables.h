@@ -39,6 +39,8 @@ struct StemHitRow {
   int part = 0;
   int line = 0;
   int flag = 0;
+  unsigned danish_uses = ~0u;  // the endings the matched Danish variant takes
+  int variant_length = 0;
 };
 
 // A ranked analysis result (`f1`).

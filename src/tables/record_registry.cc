@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "inflection/danish_paradigm.h"
+
 namespace velimora {
 namespace {
 
@@ -20,12 +22,37 @@ JunctionRow junction_row(const Args& a) {
   return {int_at(a, 0), int_at(a, 1), text_at(a, 2), text_at(a, 3), text_at(a, 4)};
 }
 
-// A start-up table: its record name, its fields (i integer, t text, c character) and how a
-// checked record is added.
+// The uses named by the text of a `du` record, blank-separated ("pl-er verb").
+Result<unsigned> danish_uses(std::string_view names) {
+  unsigned uses = 0;
+  std::size_t at = 0;
+  while (at < names.size()) {
+    std::size_t end = names.find(' ', at);
+    if (end == names.npos) end = names.size();
+    if (end > at) {
+      std::string_view name = names.substr(at, end - at);
+      std::optional<unsigned> use = inflection::danish_use_named(name);
+      if (!use) return Error{"no Danish ending use is named '" + std::string(name) + "'"};
+      uses |= *use;
+    }
+    at = end + 1;
+  }
+  if (uses == 0) return Error{"a 'du' record names no use"};
+  return uses;
+}
+
+Status check_du(const Args& a) {
+  Result<unsigned> uses = danish_uses(text_at(a, 1));
+  return uses ? Status() : Status(Error{uses.error()});
+}
+
+// A start-up table: its record name, its fields (i integer, t text, c character), how a
+// checked record is added, and (for some) a check of the values themselves.
 struct RecordKind {
   std::string_view name;
   std::string_view fields;
   void (*add)(StartupTables&, const Args&);
+  Status (*check)(const Args&) = nullptr;
 };
 
 constexpr RecordKind kKinds[] = {
@@ -60,6 +87,9 @@ constexpr RecordKind kKinds[] = {
     {.name = "pos", .fields = "tii", .add = [](StartupTables& t, const Args& a) {
        t.pos.add({text_at(a, 0), int_at(a, 1), int_at(a, 2)});
      }},
+    {.name = "du", .fields = "it", .add = [](StartupTables& t, const Args& a) {
+       t.du.add({int_at(a, 0), *danish_uses(text_at(a, 1))});
+     }, .check = check_du},
 };
 
 Term::Kind kind_of(char field) {
@@ -93,6 +123,9 @@ Status add_startup_record(StartupTables& tables, const Record& record) {
         return Error{"argument " + std::to_string(i + 1) + " of '" + record.name + "' is a " +
                      term_kind_name(record.args[i].kind) + "; expected " + signature(k)};
       }
+    }
+    if (k.check != nullptr) {
+      if (Status s = k.check(record.args); !s) return s;
     }
     k.add(tables, record.args);
     return Status();

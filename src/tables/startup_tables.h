@@ -59,6 +59,12 @@ struct FilePositionRow {
   int position = 0;
 };
 
+// The uses a Danish ending row serves (`du`): row key, inflection::DanishUse bits.
+struct DanishUseRow {
+  int key = 0;
+  unsigned uses = 0;
+};
+
 struct StartupTables {
   Table<IndexRow> u0;
   Table<KindIndexRow> u1;
@@ -70,6 +76,7 @@ struct StartupTables {
   Table<JunctionRow> xd;
   Table<ReadingCodeRow> nv;
   Table<FilePositionRow> pos;
+  Table<DanishUseRow> du;
 };
 
 }  // namespace velimora

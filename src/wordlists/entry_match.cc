@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "inflection/danish_paradigm.h"
 #include "inflection/ficc0.h"
 #include "wordlists/entry_rules.h"
 #include "wordlists/list_helpers.h"
@@ -95,12 +96,28 @@ bool one_letter_word(char letter, std::string_view v, char code, std::string_vie
                .position = 2});
 }
 
+// The endings a variant of a Danish article takes: the headword's by its remarks, a listed
+// form its own; any ending where the remarks say nothing (and on the Finnish sides).
+unsigned danish_uses(char letter, std::string_view variant, std::string_view head,
+                     const inflection::DanishParadigm& p) {
+  if (is_finnish_side(letter) || head.ends_with('-')) return inflection::kAnyDanishUse;
+  if (variant == head) return p.head_uses;
+  for (const inflection::DanishListedForm& f : p.forms) {
+    if (f.word == variant) return f.uses;
+  }
+  return inflection::kAnyDanishUse;
+}
+
 // The analysis way: every head variant, the last one first.
 bool analysis_way(const EntryLine& e, const EntryHitSink& sink) {
   const VariantChain chain = read_variants(e.letter, e.head, e.body);
   const int dot = (e.letter == 'c' && chain.tail.starts_with('.')) ? 1 : 0;
   const int base = score_base(e.letter);
+  const inflection::DanishParadigm paradigm = is_finnish_side(e.letter)
+                                                  ? inflection::DanishParadigm()
+                                                  : inflection::danish_paradigm(e.head, chain.tail);
   for (auto v = chain.variants.rbegin(); v != chain.variants.rend(); ++v) {
+    const unsigned uses = danish_uses(e.letter, v->word, e.head, paradigm);
     bool go_on = fiv1(e.letter, v->word, v->code, e.word, [&](const VariantHit& h) {
       return sink({.kind = h.kind,
                    .stem = h.stem,
@@ -110,7 +127,9 @@ bool analysis_way(const EntryLine& e, const EntryHitSink& sink) {
                    .form = h.form,
                    .extra1 = "",
                    .extra2 = "",
-                   .sense = e.sense});
+                   .sense = e.sense,
+                   .danish_uses = uses,
+                   .variant_length = static_cast<int>(v->word.size())});
     });
     if (!go_on) return false;
   }

@@ -35,6 +35,9 @@ struct EntryHit {
   std::string extra1;
   std::string extra2;
   int sense = 0;
+  // Danish sides: the endings the variant takes (inflection::DanishUse bits) and its length.
+  unsigned danish_uses = ~0u;
+  int variant_length = 0;
 };
 
 // A hit of the variant matcher, before the line's score base is added.

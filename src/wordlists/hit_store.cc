@@ -25,7 +25,7 @@ bool already_stored(const Session& s, const LineReference& ref, const EntryHit& 
   const bool side = is_dictionary_side(ref.letter);
   return s.q.st.any([&](const StemHitRow& r) {
     if (r.stem_length != length || r.mark != hit.mark || r.stem != hit.stem || r.kind != hit.kind ||
-        r.score != hit.score || !same_line(r, ref)) {
+        r.score != hit.score || r.danish_uses != hit.danish_uses || !same_line(r, ref)) {
       return false;
     }
     if (side) return true;  // `maksi`
@@ -52,7 +52,9 @@ void store_analysis(Session& s, std::string_view query, const LineReference& ref
               .letter = ref.letter,
               .part = ref.part,
               .line = ref.line,
-              .flag = 0});
+              .flag = 0,
+              .danish_uses = hit.danish_uses,
+              .variant_length = hit.variant_length});
 }
 
 }  // namespace

@@ -62,9 +62,18 @@ const Case kCases[] = {
     {"-miehen", "suomi", "mies", "miehe/n", "(gen.)"},
     {"-vasemman", "suomi", "vasen", "vasemma/n", "(gen.)"},
     {"-kirjakaupassa", "suomi", "kirjakauppa", "kirjakaupa/ssa", "(iness.)"},
-    {"--husene", "dansk", "hus", "hus/ene", "(def. pl.)"},
-    {"--cykler", "dansk", "cykel", "cykl/er", "(pl./pres.)"},
-    {"--museer", "dansk", "museum", "muse/er", "(pl./pres.)"},
+    {"--husene", "dansk", "hus", "hus/ene", "(bestemt flertal)"},
+    // cykler and museer are the plurals their articles list, so they are variants: the
+    // analysis starts from them.
+    {"--cyklerne", "dansk", "cykel", "cykler/ne", "(bestemt flertal)"},
+    {"--museerne", "dansk", "museum", "museer/ne", "(bestemt flertal)"},
+    // The category is the one that applies to the word: hus is a neuter noun, stol a noun
+    // of common gender (not the verb stole), køre a verb (not the noun kø).
+    {"--huset", "dansk", "hus", "hus/et", "(bestemt ental)"},
+    {"--stolen", "dansk", "stol", "stol/en", "(bestemt ental)"},
+    {"--ventet", "dansk", "vente", "vente/t", "(f\xC3\xB8rnutids till\xC3\xA6gsform)"},
+    {"--skriver", "dansk", "skrive", "skrive/r", "(nutid)"},
+    {"--k\xC3\xB8r", "dansk", "k\xC3\xB8re", "k\xC3\xB8/r", "(bydeform)"},
 };
 
 TEST_F(MorphologyGoldenTest, EachFormShowsItsBaseWordAndAnAnalysisLine) {
@@ -78,8 +87,8 @@ TEST_F(MorphologyGoldenTest, EachFormShowsItsBaseWordAndAnAnalysisLine) {
     const std::string line = out.substr(at, out.find('\n', at) - at);
     EXPECT_NE(line.find(std::string("  ") + c.reading), std::string::npos) << line;
     // "  suomi:  (i78;7 1) >talo  hus; bygning |": the article of the base word.
-    const std::regex article(std::string("(^|\n)  ") + c.language + R"(:  \([a-z]\d+[,;][^)]*\) >)" +
-                             c.base + " ");
+    const std::regex article(std::string("(^|\n)  ") + c.language +
+                             R"(:  \([a-z]\d+[,;][^)]*\) >)" + c.base + " ");
     EXPECT_TRUE(std::regex_search(out, article)) << out;
   }
 }
@@ -87,7 +96,10 @@ TEST_F(MorphologyGoldenTest, EachFormShowsItsBaseWordAndAnAnalysisLine) {
 // The ending tables give each ending its own reference line: the ending and what it means.
 TEST_F(MorphologyGoldenTest, TheEndingHasAReferenceLine) {
   EXPECT_NE(run("-talossa").find("  <.ssa0  -ssa> inessive"), std::string::npos);
-  EXPECT_NE(run("--husene").find("  <.ene0  -ene> definite plural"), std::string::npos);
+  EXPECT_NE(run("--husene")
+                .find("  <.ene0  -ene> m\xC3\xA4\xC3\xA4r\xC3\xA4inen monikko (bestemt flertal): "
+                      "husene = talot\n"),
+            std::string::npos);
 }
 
 // Endings in a row: plural, case, possessive suffix and clitic, each cut off in the heading.
@@ -96,6 +108,38 @@ TEST_F(MorphologyGoldenTest, SeveralEndingsInARow) {
   const std::string out = run("-talossanikin");
   EXPECT_NE(out.find("   Analysis :  talo/ssa/ni/kin  =  "), std::string::npos) << out;
   EXPECT_NE(out.find("(iness. poss. 1sg -kin)"), std::string::npos) << out;
+}
+
+// A form an article lists is a variant: the plain look-up finds the article under it, and
+// the analysis starts from it (st\xC3\xB8rst-e).
+TEST_F(MorphologyGoldenTest, ListedFormsFindTheirArticle) {
+  struct Listed {
+    const char* query;
+    const char* base;
+  };
+  for (const Listed& c : {Listed{"gjort", "g\xC3\xB8re"}, Listed{"st\xC3\xB8rre", "stor"},
+                          Listed{"--st\xC3\xB8rste", "stor"}, Listed{"--m\xC3\xA6ndene", "mand"},
+                          Listed{"--haft", "have"}}) {
+    const std::string out = run(c.query);
+    EXPECT_NE(out.find(std::string(") >") + c.base + " "), std::string::npos) << c.query << out;
+  }
+}
+
+// Where the article lists an irregular form, the regular ending on the headword is no
+// reading of it: mandene is not mand, boger not bog, g\xC3\xA5ede not g\xC3\xA5.
+TEST_F(MorphologyGoldenTest, RegularisedFormIsNoReadingOfTheWord) {
+  struct Wrong {
+    const char* query;
+    const char* word;
+  };
+  for (const Wrong& c : {Wrong{"--mandene", "mand"}, Wrong{"--boger", "bog"},
+                         Wrong{"--g\xC3\xA5"
+                               "ede",
+                               "g\xC3\xA5"},
+                         Wrong{"--godere", "god"}, Wrong{"--fodder", "fod"}}) {
+    const std::string out = run(c.query);
+    EXPECT_EQ(out.find(std::string(") >") + c.word + " "), std::string::npos) << c.query << out;
+  }
 }
 
 // A form of no word of the dictionary shows no analysis.

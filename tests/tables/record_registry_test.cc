@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "inflection/danish_paradigm.h"
 #include "testing/temp_dir.h"
 
 namespace velimora {
@@ -16,11 +17,17 @@ Status add(StartupTables& t, const char* line) {
 TEST(RecordRegistry, FillsEveryStartupTable) {
   StartupTables t;
   static const char* const kLines[] = {
-      "u0(3, 12, \"ssa\", \"ssa\", 120, 7)",   "u1(2, 3, 14, \"n\", \"n\", 5, 9)",
-      "u2(2, 1, \"t\", \"t\", 0, 0)",          "u4(1, 2, \"i\", \"i\", 0, 0)",
-      "fi('i', 3)",                            "kh(20000)",
-      "x(1, 0, \"  \", \"s\", \"{s\")",        "xd(2, 0, \"E \", \"tt\", \"{t\")",
-      "nv(105, 3, 42)",                        "pos(\"fib\\\\fi1.pro\", 0, 17)",
+      "u0(3, 12, \"ssa\", \"ssa\", 120, 7)",
+      "u1(2, 3, 14, \"n\", \"n\", 5, 9)",
+      "u2(2, 1, \"t\", \"t\", 0, 0)",
+      "u4(1, 2, \"i\", \"i\", 0, 0)",
+      "fi('i', 3)",
+      "kh(20000)",
+      "x(1, 0, \"  \", \"s\", \"{s\")",
+      "xd(2, 0, \"E \", \"tt\", \"{t\")",
+      "nv(105, 3, 42)",
+      "pos(\"fib\\\\fi1.pro\", 0, 17)",
+      "du(1147, \"pl-er  verb\")",
   };
   for (const char* line : kLines) {
     Status s = add(t, line);
@@ -39,6 +46,8 @@ TEST(RecordRegistry, FillsEveryStartupTable) {
   EXPECT_EQ(t.nv.front().result, 42);
   EXPECT_EQ(t.pos.front().file, "fib\\fi1.pro");
   EXPECT_EQ(t.pos.front().position, 17);
+  EXPECT_EQ(t.du.front().key, 1147);
+  EXPECT_EQ(t.du.front().uses, inflection::kPluralEr | inflection::kVerb);
 }
 
 TEST(RecordRegistry, RejectsUnknownNamesAndArgumentsThatDoNotFit) {
@@ -53,6 +62,8 @@ TEST(RecordRegistry, RejectsUnknownNamesAndArgumentsThatDoNotFit) {
       {"nv(1, 2)", "takes 3 arguments"},
       {"kh", "takes 1 arguments"},
       {"u0(3, 12, \"a\", \"b\", 1, [1])", "argument 6 of 'u0' is a list"},
+      {"du(1147, \"pl-er plural\")", "no Danish ending use is named 'plural'"},
+      {"du(1147, \" \")", "names no use"},
   };
   for (const auto& c : kCases) {
     StartupTables t;

@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "mkdata/articles.h"
+#include "mkdata/danish_forms.h"
 #include "mkdata/lists.h"
 #include "mkdata/record_files.h"
 #include "mkdata/text_words.h"
@@ -39,7 +40,12 @@ Dictionary build_dictionary(char letter, Side side, const SourceFile& f, Diagnos
       diag.error(f.path, l.number, a.error());
       continue;
     }
-    entries.push_back({l.text, std::move(*a)});
+    std::string line = l.text;
+    if (side == Side::kDanish) {
+      line = with_listed_forms(l.text, *a);
+      if (line != l.text) a = parse_article(line, side);
+    }
+    entries.push_back({std::move(line), std::move(*a)});
   }
   std::sort(entries.begin(), entries.end(),
             [](const Entry& a, const Entry& b) { return line_less(a.line, b.line); });
