@@ -29,6 +29,7 @@ TEST(SourceContent, HasTheSizeOfAUsefulSampleDictionary) {
       {"fi-da.txt", 4200},
       {"da-fi.txt", 1000},
       {"fi-compounds.txt", 700},
+      {"pocket.txt", 1500},
       {"da-compounds.txt", 100},
   };
   for (const auto& f : kFiles) {
