@@ -10,6 +10,11 @@ headwords of the articles in the output and prints, per category, per language a
   precision  of all articles shown for the forms, the share whose headword is the form's base
              word ("n/a" when no article was shown)
 
+A form whose base is "!WORD" is a wrong form that must not read as WORD (a regular ending on a
+word whose article lists the irregular form: mandene for mænd). Such forms are kept out of the
+figures above and counted apart, per category, with the share whose output shows an article
+of WORD anyway.
+
 A form whose query crashes, fails or times out counts as a miss and is listed. This is a
 report, not a test: the exit status is 0 however low the figures are (2 only when the program
 cannot run at all or the forms file cannot be read).
@@ -41,6 +46,9 @@ ARTICLE_LINE = re.compile(
     r"^ {2,3}(?:[^\W\d_]+(?:\(\d+\))?: +)?\([A-Za-z]\d+[,;][^)]*\) *>(\S+)(?:\s|$)")
 
 
+AVOID = "!"  # the base column of a wrong form: "!WORD", must not read as WORD
+
+
 class Form:
     def __init__(self, language, category, form, base, line_number):
         self.language = language
@@ -50,6 +58,15 @@ class Form:
         self.line_number = line_number
         self.headwords = []  # one per article line shown, in output order
         self.problem = None  # why the query gave no usable output (crash, time-out, error)
+
+    @property
+    def avoided(self):
+        """The word a wrong form must not read as ("!WORD" in the base column), or None."""
+        return self.base[1:] if self.base.startswith(AVOID) else None
+
+    @property
+    def read_as_avoided(self):
+        return self.problem is None and self.avoided in self.headwords
 
     @property
     def query(self):
@@ -231,6 +248,23 @@ def print_failures(forms, out):
         print(f"    {f.query:<24} base {f.base:<18} {shown}", file=out)
 
 
+def print_wrong_forms(wrong, out):
+    """Wrong forms per category: how many read as the word they must not read as."""
+    if not wrong:
+        return
+    print(file=out)
+    print("Wrong forms that must not read as their word (lower is better):", file=out)
+    categories = OrderedDict()
+    for f in wrong:
+        categories.setdefault((f.language, f.category), []).append(f)
+    for (language, name), members in categories.items():
+        read = [f for f in members if f.read_as_avoided]
+        print(f"  {name:<24} {len(members):>5} forms  read as the word: "
+              f"{percent(len(read), len(members))} ({len(read)}/{len(members)})", file=out)
+        for f in read:
+            print(f"    {f.query:<24} shows {f.avoided}", file=out)
+
+
 def main(argv):
     ap = argparse.ArgumentParser(
         description="Recall and precision of the analysis on the list of inflected forms.")
@@ -281,7 +315,10 @@ def main(argv):
     out = sys.stdout
     if hasattr(out, "reconfigure"):
         out.reconfigure(errors="replace")
+    wrong = [f for f in forms if f.avoided is not None]
+    forms = [f for f in forms if f.avoided is None]
     print_report(forms, out)
+    print_wrong_forms(wrong, out)
     print_problems(forms, out)
     if args.failures:
         print_failures(forms, out)
