@@ -142,6 +142,28 @@ TEST_F(MorphologyGoldenTest, RegularisedFormIsNoReadingOfTheWord) {
   }
 }
 
+// An ending of another word class is no reading of a word: the noun skab takes -et, the
+// verb skabe (past participle skabt) does not; stole is a verb, kø a noun in -er, varme a
+// noun that does not compare.
+TEST_F(MorphologyGoldenTest, EndingOfAnotherWordClassIsNoReading) {
+  struct Wrong {
+    const char* query;
+    const char* word;
+  };
+  for (const Wrong& c :
+       {Wrong{"--skabet", "skabe"}, Wrong{"--m\xC3\xA5lt", "m\xC3\xA5l"},
+        Wrong{"--stolen", "stole"}, Wrong{"--bedst", "bede"},
+        Wrong{"--br\xC3\xB8"
+              "det",
+              "bryde"},
+        Wrong{"--havet", "have"}, Wrong{"--sagt", "sag"}, Wrong{"--k\xC3\xB8r", "k\xC3\xB8"},
+        Wrong{"--vent", "ven"}, Wrong{"--varmeste", "varme"}}) {
+    const std::string out = run(c.query);
+    EXPECT_NE(out.find(") >"), std::string::npos) << c.query << out;  // the right word's
+    EXPECT_EQ(out.find(std::string(") >") + c.word + " "), std::string::npos) << c.query << out;
+  }
+}
+
 // A form of no word of the dictionary shows no analysis.
 TEST_F(MorphologyGoldenTest, NoAnalysisForAFormOfNoWord) {
   EXPECT_EQ(run("-xqzssa").find("Analysis"), std::string::npos);
