@@ -6,7 +6,7 @@ CMAKE_FLAGS += -DVELIMORA_WERROR=ON
 endif
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test bench analysis-report coverage-report clean
+.PHONY: deps configure build run test bench analysis-report coverage-report t-gaps clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -31,6 +31,10 @@ analysis-report: build
 
 coverage-report: build
 	@python3 scripts/coverage_report.py $(BUILD)/apps/velimora-query/velimora-query $(REPORT_FLAGS)
+
+# Finnish articles whose Danish translation word has no Danish-Finnish article (a report).
+t-gaps:
+	@python3 scripts/t_gaps.py
 
 clean:
 	@rm -rf $(BUILD)
