@@ -1,5 +1,6 @@
 // The Danish side of the sources: every Danish word spelled as Debian's Danish word list has it
-// (or named in the sources' own allow-list), and the inflected forms of da-forms.tsv reached from their headword by the Danish stem rules.
+// (or named in the sources' own allow-list), and the inflected forms of da-forms.tsv reached
+// from their headword by the Danish stem rules.
 #include <gtest/gtest.h>
 
 #include <fstream>
