@@ -25,7 +25,8 @@ inline std::string full_size_data_folder() {
   if (const char* dir = std::getenv("VELIMORA_BENCH_DATA")) return dir;
   std::string dir =
       (std::filesystem::temp_directory_path() / "velimora-bench-synthetic-300").string();
-  if (!file_exists(record_file_name(dir + "/", kRecordSide, kMainRecordStem))) {
+  // A folder made before the headword file existed is made again.
+  if (!file_exists(headword_file_name(dir + "/"))) {
     mkdata::Diagnostics diag;
     mkdata::Compiled compiled = mkdata::compile(mkdata::synthetic_sources(300), diag);
     if (!mkdata::write_data_folder(compiled.files, dir)) std::abort();

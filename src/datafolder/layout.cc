@@ -49,4 +49,8 @@ std::string record_file_name(std::string_view data_prefix, char side, std::strin
   return name;
 }
 
+std::string headword_file_name(std::string_view data_prefix) {
+  return std::string(data_prefix) + record_folder() + "\\headwords.txt";
+}
+
 }  // namespace velimora

@@ -70,6 +70,9 @@ std::string record_file_base(char side, std::string_view stem);
 // The record file as the program opens it: D + record folder + "\" + `record_file_base`.
 std::string record_file_name(std::string_view data_prefix, char side, std::string_view stem);
 
+// The headword file of the spelling suggestions: D + record folder + "\headwords.txt".
+std::string headword_file_name(std::string_view data_prefix);
+
 }  // namespace velimora
 
 #endif  // VELIMORA_DATAFOLDER_LAYOUT_H_

@@ -28,12 +28,22 @@ bool walk(Session& s, std::string_view data_prefix, char side, const std::string
   return danil(s, data_prefix, side, 1);
 }
 
+// The remark of the final walk row (its last character is a separator).
+std::string remark_of(const WalkRow& w) {
+  return w.brackets.empty() ? w.brackets : w.brackets.substr(0, w.brackets.size() - 1);
+}
+
 // " (heading) [brackets]" of the final walk row.
 std::string reading_text(const WalkRow& w) {
-  std::string brackets =
-      w.brackets.empty() ? w.brackets : w.brackets.substr(0, w.brackets.size() - 1);
-  return format_text(" (%)%0",
-                     {std::string_view(w.heading), std::string_view(danstr(" [", brackets, "]"))});
+  return format_text(
+      " (%)%0", {std::string_view(w.heading), std::string_view(danstr(" [", remark_of(w), "]"))});
+}
+
+// The reading of the analysis just written, for the query's record.
+void record_reading(Session& s, const WalkRow& w) {
+  if (s.shown.analyses.empty()) return;
+  s.shown.analyses.back().categories = w.heading;
+  s.shown.analyses.back().remark = std::string(trim_blanks(remark_of(w)));
 }
 
 // The first analysis of a block: its analysis line with the word cut into its parts.
@@ -44,6 +54,7 @@ void first_analysis(Session& s, std::string_view data_prefix, char side, std::st
   std::string text = reading_text(w) + (w.position != 0 ? "  ..." : "");
   // Written as a block of its own: the relation output only tests with the output flag.
   findrel1(s, b.text, 1, 0, w.count, key, text, 1);
+  record_reading(s, w);
 }
 
 // The second analysis: a reading that splits the word is shown as "first+second", the word cut
@@ -59,6 +70,16 @@ void second_analysis(Session& s, std::string_view data_prefix, char side, std::s
   if (second.empty()) return;
   std::string text = reading_text(w) + "  " + std::string(first) + "+" + std::string(second);
   findrel1(s, b.text, 1, 0, w.count, key, text + "...", 1);
+  record_reading(s, w);
+}
+
+// Starts the record of one analysis; `finish_record` drops it again when nothing was written.
+void start_record(Session& s) {
+  s.shown.analyses.emplace_back();
+}
+void finish_record(Session& s) {
+  const ShownAnalysis& a = s.shown.analyses.back();
+  if (a.text.empty() && a.base_words.empty() && a.endings.empty()) s.shown.analyses.pop_back();
 }
 
 }  // namespace
@@ -73,10 +94,14 @@ void write_analysis_blocks(Session& s, std::string_view data_prefix, char side, 
         segment.empty() ? std::string()
                         : "<" + segment + format_text(">%.", {static_cast<long long>(b->mark)});
     const int length = static_cast<int>(segment.size());
+    start_record(s);
     first_analysis(s, data_prefix, side, key, *b, label, length);
     skrst(s, data_prefix, side, flag, b->refs1);
+    finish_record(s);
+    start_record(s);
     second_analysis(s, data_prefix, side, key, *b, label, length);
     skrst(s, data_prefix, side, flag, b->refs2);
+    finish_record(s);
   }
 }
 

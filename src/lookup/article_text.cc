@@ -69,7 +69,7 @@ std::optional<FetchedArticle> find4(Session& s, int mode, std::string_view data_
   normal.sense = fip1(line, ref.sense);
   std::optional<std::string> text = find3(s, mode, count, normal, line);
   if (!text) return std::nullopt;
-  return FetchedArticle{std::move(*text), attri(ref.letter)};
+  return FetchedArticle{std::move(*text), attri(ref.letter), line, normal.sense};
 }
 
 std::string fia(std::string_view text, int k) {
@@ -89,6 +89,17 @@ std::string fia(std::string_view text, int k) {
   }
   if (!out.empty() && out.back() == ' ') out.pop_back();
   return out;
+}
+
+ShownArticle shown_article(const ArticleRef& ref, const FetchedArticle& article) {
+  std::string_view line = kolon(article.line);
+  return ShownArticle{ref.letter,
+                      ref.file,
+                      ref.line,
+                      article.sense,
+                      std::string(line.substr(0, line.find(' '))),
+                      article.line,
+                      article.text};
 }
 
 std::string nas(int count) {

@@ -31,6 +31,8 @@ std::optional<std::string> find3(Session& s, int mode, int count, const ArticleR
 struct FetchedArticle {
   std::string text;
   int kind = 0;
+  std::string line;  // the article line as stored
+  int sense = 0;     // the sense shown, normalised
 };
 std::optional<FetchedArticle> find4(Session& s, int mode, std::string_view data_prefix, int count,
                                     const ArticleRef& ref);
@@ -45,6 +47,9 @@ std::string nas(int count);
 
 // `misi1`: the text without one final "-".
 std::string_view misi1(std::string_view s);
+
+// The record of a fetched article for the query's record of what it showed.
+ShownArticle shown_article(const ArticleRef& ref, const FetchedArticle& article);
 
 // `fns`: the language name of a list letter: "suomi", "dansk" or "ukendt".
 std::string_view fns(char letter);

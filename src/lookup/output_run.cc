@@ -26,7 +26,10 @@ void write_articles(Session& s, int mode, std::string_view data_prefix) {
     s.q.f0.clear();
     std::optional<FetchedArticle> article =
         find4(s, mode, data_prefix, count, {hit->letter, hit->file, hit->line, hit->sense});
-    if (article) sus(s, article->text, "\n");
+    if (!article) continue;
+    sus(s, article->text, "\n");
+    s.shown.articles.push_back(
+        shown_article({hit->letter, hit->file, hit->line, hit->sense}, *article));
   }
 }
 

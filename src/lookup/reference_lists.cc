@@ -20,7 +20,8 @@ std::optional<ReferenceLine> article_reference(Session& s, std::string_view data
   ArticleRef where{hit->letter, hit->part, hit->line, is_dictionary_side(hit->letter) ? 1 : 0};
   std::optional<FetchedArticle> article = find4(s, 0, data_prefix, 0, where);
   if (!article) return std::nullopt;
-  return ReferenceLine{std::move(article->text), article->kind};
+  ShownArticle shown = shown_article(where, *article);
+  return ReferenceLine{std::move(article->text), article->kind, std::move(shown)};
 }
 
 std::optional<ReferenceLine> index_reference(Session& s, std::string_view data_prefix, char side,
@@ -34,7 +35,19 @@ std::optional<ReferenceLine> index_reference(Session& s, std::string_view data_p
                                  static_cast<long long>(kind)})
           : format_text(".%0%", {std::string_view(entry->first_raw), static_cast<long long>(kind)});
   return ReferenceLine{
-      format_text("  <%  %> %", {std::string_view(number), target.front, target.rest}), 13};
+      format_text("  <%  %> %", {std::string_view(number), target.front, target.rest}), 13,
+      std::nullopt};
+}
+
+// The line under the analysis being written: an article it rests on, or an ending.
+void record_reference_line(Session& s, ReferenceLine& line) {
+  if (s.shown.analyses.empty()) s.shown.analyses.emplace_back();
+  ShownAnalysis& a = s.shown.analyses.back();
+  if (line.article) {
+    a.base_words.push_back(std::move(*line.article));
+  } else {
+    a.endings.push_back(line.text);
+  }
 }
 
 }  // namespace
@@ -69,7 +82,9 @@ void skrst(Session& s, std::string_view data_prefix, char side, int flag, std::s
     s.q.skr.add(r);
   while (std::optional<RefRow> r = s.q.skr.take_first()) {
     std::optional<ReferenceLine> line = find1(s, data_prefix, side, flag, r->ref, r->kind);
-    if (line) sus(s, line->text, "\n");
+    if (!line) continue;
+    sus(s, line->text, "\n");
+    record_reference_line(s, *line);
   }
 }
 

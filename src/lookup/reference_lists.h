@@ -16,6 +16,7 @@ namespace velimora {
 struct ReferenceLine {
   std::string text;
   int code = 0;
+  std::optional<ShownArticle> article;  // for an article line: which article it is
 };
 
 // `find1`: the line of one reference: below 0 the article of the `st` row with that sequence;

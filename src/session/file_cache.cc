@@ -24,20 +24,23 @@ std::string_view CachedFile::line(std::size_t n) const {
   return std::string_view(bytes_).substr(starts_[n - 1], ends_[n - 1] - starts_[n - 1]);
 }
 
-std::shared_ptr<const CachedFile> FileCache::get(std::string_view name) {
+std::optional<FileStamp> stamp_of(std::string_view name) {
   const std::string path = native_path(name);
   struct stat st;
-  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  return FileStamp{st.st_size,
+                   static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+                   st.st_ino};
+}
+
+std::shared_ptr<const CachedFile> FileCache::get(std::string_view name) {
+  std::optional<FileStamp> stamp = stamp_of(name);
+  if (!stamp) {
     files_.erase(std::string(name));
     return nullptr;
   }
-  const std::int64_t mtime =
-      static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
   auto it = files_.find(std::string(name));
-  if (it != files_.end() && it->second.size == st.st_size && it->second.mtime_ns == mtime &&
-      it->second.inode == st.st_ino) {
-    return it->second.file;
-  }
+  if (it != files_.end() && it->second.stamp == *stamp) return it->second.file;
   Result<std::string> bytes = read_whole_file(name);
   if (!bytes) return nullptr;
   auto file = std::make_shared<const CachedFile>(std::move(*bytes));
@@ -46,7 +49,7 @@ std::shared_ptr<const CachedFile> FileCache::get(std::string_view name) {
     files_.erase(it);
   }
   if (bytes_ + file->size() > kMaxBytes) clear();
-  files_[std::string(name)] = Entry{st.st_size, mtime, st.st_ino, file};
+  files_[std::string(name)] = Entry{*stamp, file};
   bytes_ += file->size();
   return file;
 }

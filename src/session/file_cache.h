@@ -7,12 +7,26 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
 namespace velimora {
+
+// What tells one version of a file on disk from another: its size, modification time and
+// inode.
+struct FileStamp {
+  std::int64_t size = 0;
+  std::int64_t mtime_ns = 0;
+  std::uint64_t inode = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+
+// The stamp of a regular file as it is now; nothing when it does not exist or is no regular
+// file.
+std::optional<FileStamp> stamp_of(std::string_view name);
 
 // One file's bytes, cut into lines exactly as the line reader cuts them: at LF, with a CR
 // before the LF dropped; a last line without LF counts, an empty file has no lines.
@@ -51,9 +65,7 @@ class FileCache {
 
  private:
   struct Entry {
-    std::int64_t size = 0;
-    std::int64_t mtime_ns = 0;
-    std::uint64_t inode = 0;
+    FileStamp stamp;
     std::shared_ptr<const CachedFile> file;
   };
   std::unordered_map<std::string, Entry> files_;

@@ -7,7 +7,9 @@
 #include <string>
 
 #include "session/file_cache.h"
+#include "session/query_record.h"
 #include "session/resource_guard.h"
+#include "spelling/close_words.h"
 #include "tables/query_tables.h"
 #include "tables/startup_tables.h"
 
@@ -41,6 +43,14 @@ struct ShellTables {
   Marker endret4;                  // no result appended to the results window yet
 };
 
+// The headword index for spelling suggestions, built from the data folder's headword file when
+// a look-up first needs it, and again when the file changes.
+struct SpellingState {
+  std::optional<FileStamp> source;  // the version of the file the index was built from
+  std::optional<spelling::HeadwordIndex> index;
+  std::string error;  // why the file could not be used, with its name and line
+};
+
 struct Session {
   // The folder prefix the program was started with (D before start-up has run).
   std::string data_prefix;
@@ -49,6 +59,8 @@ struct Session {
   QueryTables q;
   ResourceGuard guard;
   FileCache files;  // data files read so far; re-read when they change on disk
+  SpellingState spelling;
+  QueryRecord shown;             // what the last query showed, in parts
   Frontend* frontend = nullptr;  // not owned; null: lexicon windows are not shown
 };
 

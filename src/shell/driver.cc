@@ -94,6 +94,7 @@ std::string collect_offers(Session& s) {
   for (const std::string& code : offers.codes) {
     offers.described.push_back(code + std::string(code_description(code)));
   }
+  s.shown.offered = offers.codes;
   s.q.stl1 = std::move(offers);
   s.q.svo1 = line;
   return line;
@@ -155,6 +156,7 @@ bool query_pass(Session& s, QueryState& q, std::string_view query) {
 std::optional<std::string> go2(Session& s, std::string_view query) {
   if (!s.shell.cst) return std::nullopt;  // start-up did not load the main record file
   s.guard.start_query();
+  s.shown = QueryRecord{};
   QueryState q;
   query_pass(s, q, query);
   if (s.q.endret0.present()) {
@@ -164,6 +166,8 @@ std::optional<std::string> go2(Session& s, std::string_view query) {
   return nystr(s, "");
 }
 
-int last_level(const Session& s) { return s.q.niv0.empty() ? 0 : s.q.niv0.front(); }
+int last_level(const Session& s) {
+  return s.q.niv0.empty() ? 0 : s.q.niv0.front();
+}
 
 }  // namespace velimora

@@ -1,6 +1,7 @@
 #include "shell/lookup_run.h"
 
 #include "lookup/analysis_search.h"
+#include "lookup/suggestions.h"
 #include "session/output_buffer.h"
 #include "shell/query_signs.h"
 #include "text/charclass.h"
@@ -16,7 +17,9 @@ namespace {
 // Last letters that may be an ending's first letter (`fa`).
 constexpr std::string_view kEndingLetters = "bcdefghjklmnprsStvwxz";
 
-bool is_reverse(int number) { return number == kFinnishReverse || number == kDanishReverse; }
+bool is_reverse(int number) {
+  return number == kFinnishReverse || number == kDanishReverse;
+}
 
 // `spm0`: an analysis query starts from empty results and remembers its word.
 void start_analysis(Session& s, const std::string& key) {
@@ -31,7 +34,8 @@ void start_analysis(Session& s, const std::string& key) {
 // `udleg`: the texts around one split point.
 void add_split_texts(Session& s, const std::string& key, const std::string& variant, int k) {
   std::string before;
-  for (int i = k - 1; i >= 0 && i >= k - 2; --i) before += key[static_cast<std::size_t>(i)];
+  for (int i = k - 1; i >= 0 && i >= k - 2; --i)
+    before += key[static_cast<std::size_t>(i)];
   before.resize(2, ' ');
   s.q.dlx.add({k, before});
   const int n = static_cast<int>(key.size());
@@ -53,9 +57,8 @@ void prune_high_senses(Session& s) {
     // Only a hit on an ordinary sense prunes: a 2xx hit must not remove itself and its
     // siblings, or a word whose hits are all 2xx would vanish.
     if (h.sense >= 200) continue;
-    s.q.f4.remove_if([&](const HitRow& r) {
-      return r.code == 16 && r.letter == h.letter && r.sense > 199;
-    });
+    s.q.f4.remove_if(
+        [&](const HitRow& r) { return r.code == 16 && r.letter == h.letter && r.sense > 199; });
   }
 }
 
@@ -96,8 +99,10 @@ bool nyord(Session& s, QueryState& q, int number, std::string_view key, int form
   const char kept = ending_letter ? last.last[0] : ' ';
   const std::string variant = ensret(k);
   if (q.level > 0) {
-    for (int i = 0; i <= last.length; ++i) s.q.nr.add({i, last.length - i});
-    for (int i = 0; i <= last.length; ++i) add_split_texts(s, k, variant, i);
+    for (int i = 0; i <= last.length; ++i)
+      s.q.nr.add({i, last.length - i});
+    for (int i = 0; i <= last.length; ++i)
+      add_split_texts(s, k, variant, i);
   }
   s.q.ns.add(0);
   SearchRequest search{q.mode, number, q.level, form_flag, normal->kind, q.data_prefix, k, variant};
@@ -121,9 +126,13 @@ bool opslag(Session& s, QueryState& q) {
       return false;
     }
     std::string shown = q.key.empty() ? key : q.key;
-    sus(s, "\n try ", format_text(" -%  or  --%\n", {std::string_view(shown),
-                                                      std::string_view(shown)}));
-    sus(s, "  (double click / tap)\n\n");
+    sus(s, "\n try ",
+        format_text(" -%  or  --%\n", {std::string_view(shown), std::string_view(shown)}));
+    sus(s, "  (double click / tap)\n");
+    // Beside the analyses: the headwords the word may be a misspelling of.
+    s.shown.suggestions = close_headwords(s, q.data_prefix, shown);
+    if (!s.spelling.error.empty()) s.shown.messages.push_back(s.spelling.error);
+    sus(s, suggestion_line(s.shown.suggestions), "\n");
     s.q.endret0.clear();
     return false;
   }

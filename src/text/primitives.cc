@@ -8,15 +8,22 @@
 namespace velimora {
 namespace {
 
-bool starts_name(char c) { return is_letter(c) || c == '_'; }
-bool continues_name(char c) { return is_letter(c) || is_digit(c) || c == '_'; }
+bool starts_name(char c) {
+  return is_letter(c) || c == '_';
+}
+bool continues_name(char c) {
+  return is_letter(c) || is_digit(c) || c == '_';
+}
 
 std::size_t digits_from(std::string_view s, std::size_t i) {
-  while (i < s.size() && is_digit(s[i])) ++i;
+  while (i < s.size() && is_digit(s[i]))
+    ++i;
   return i;
 }
 
-bool digit_at(std::string_view s, std::size_t i) { return i < s.size() && is_digit(s[i]); }
+bool digit_at(std::string_view s, std::size_t i) {
+  return i < s.size() && is_digit(s[i]);
+}
 
 // End of the number token starting at `begin` (a digit): an integer, or a real when a
 // fraction or exponent follows directly.
@@ -37,18 +44,22 @@ std::size_t number_end(std::string_view s, std::size_t begin) {
 
 std::optional<Split> take_token(std::string_view s) {
   std::size_t i = 0;
-  while (i < s.size() && is_space(s[i])) ++i;
+  while (i < s.size() && is_space(s[i]))
+    ++i;
   if (i == s.size() || s[i] == '\0') return std::nullopt;
   std::size_t end = i + 1;
   if (starts_name(s[i])) {
-    while (end < s.size() && continues_name(s[end])) ++end;
+    while (end < s.size() && continues_name(s[end]))
+      ++end;
   } else if (is_digit(s[i])) {
     end = number_end(s, i);
   }
   return Split{s.substr(i, end - i), s.substr(end)};
 }
 
-bool has_token(std::string_view s) { return take_token(s).has_value(); }
+bool has_token(std::string_view s) {
+  return take_token(s).has_value();
+}
 
 std::optional<std::pair<char, std::string_view>> take_char(std::string_view s) {
   if (s.empty()) return std::nullopt;
@@ -93,7 +104,9 @@ std::optional<int> text_to_int(std::string_view s) {
   return static_cast<int>(value);
 }
 
-Text int_to_text(long long n) { return std::to_string(n); }
+Text int_to_text(long long n) {
+  return std::to_string(n);
+}
 
 Text mid_text(std::string_view s, int p, int n) {
   long long first = p;
@@ -108,8 +121,16 @@ Text mid_text(std::string_view s, int p, int n) {
 
 std::string_view trim_leading_blanks(std::string_view s) {
   std::size_t i = 0;
-  while (i < s.size() && is_blank(s[i])) ++i;
+  while (i < s.size() && is_blank(s[i]))
+    ++i;
   return s.substr(i);
+}
+
+std::string_view trim_blanks(std::string_view s) {
+  s = trim_leading_blanks(s);
+  while (!s.empty() && is_blank(s.back()))
+    s.remove_suffix(1);
+  return s;
 }
 
 }  // namespace velimora

@@ -38,7 +38,9 @@ std::optional<Split> take_prefix(std::size_t n, std::string_view s);
 Text join_text(std::string_view a, std::string_view b);
 
 // `text_length`: the number of bytes.
-inline int text_length(std::string_view s) { return static_cast<int>(s.size()); }
+inline int text_length(std::string_view s) {
+  return static_cast<int>(s.size());
+}
 
 // `text_to_int`: optional leading blanks, optional `-`, digits to the end. Fails on anything
 // else, and on a value outside the int range.
@@ -59,6 +61,9 @@ Text mid_text(std::string_view s, int p, int n);
 
 // The text without leading blanks (tab and space).
 std::string_view trim_leading_blanks(std::string_view s);
+
+// The text without leading and trailing blanks (tab and space).
+std::string_view trim_blanks(std::string_view s);
 
 }  // namespace velimora
 

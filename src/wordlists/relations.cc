@@ -164,9 +164,19 @@ void write_block(Session& s, std::string_view positions, std::string_view word,
   const int number = s.q.ntt.front() + increment;
   s.q.ntt.set(number);
   std::string label = number >= 2 ? format_text("(%)", {static_cast<long long>(number)}) : "";
-  sus(s, format_text("   Analysis %:  %  =  ", {std::string_view(label), std::string_view(*cut)}));
+  const std::string heading =
+      format_text("   Analysis %:  %  =  ", {std::string_view(label), std::string_view(*cut)});
+  sus(s, heading);
   write_pieces(s, tail);
   sus(s, "\n");
+  if (s.shown.analyses.empty()) s.shown.analyses.emplace_back();
+  ShownAnalysis& shown = s.shown.analyses.back();
+  shown.split = *cut;
+  shown.text = heading;
+  for (const PieceRow& piece : s.q.fuge)
+    shown.codes += piece.text;
+  shown.text += shown.codes + std::string(tail);
+  shown.codes = std::string(trim_blanks(shown.codes));
 }
 
 }  // namespace

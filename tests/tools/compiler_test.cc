@@ -301,6 +301,15 @@ TEST_F(CompilerTest, CompilingTwiceGivesByteIdenticalFolders) {
   EXPECT_TRUE(a == files());
 }
 
+// The headword file: plain headwords of the four dictionaries once each, with their letters;
+// compound first parts, variants and a quoted line's mark stay out.
+TEST_F(CompilerTest, HeadwordFileListsThePlainHeadwordsWithTheirDictionaries) {
+  EXPECT_EQ(lines_of(files(), "feu\\headwords.txt"),
+            (std::vector<std::string>{"aamu i", "byhus r", "hus t", "husdyr r", "husleje r",
+                                      "h\xE5nd t", "kaunis i", "kouluvuosi c", "k\xE4si iq",
+                                      "olla i", "sommerhus r", "talo iq", "vanha i", "v\xE6re t"}));
+}
+
 TEST_F(CompilerTest, RecordFileHoldsTheStepLimit) {
   EXPECT_EQ(files().at("feu\\fe.cns"), "kh(20000)\n");
   for (const char* name : {"feu\\fu10.cns", "feu\\fu11.cns", "feu\\fu12.cns", "feu\\fu14.cns",

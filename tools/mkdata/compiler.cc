@@ -4,8 +4,10 @@
 #include <set>
 #include <unordered_map>
 
+#include "datafolder/layout.h"
 #include "mkdata/articles.h"
 #include "mkdata/danish_forms.h"
+#include "mkdata/headword_file.h"
 #include "mkdata/lists.h"
 #include "mkdata/record_files.h"
 #include "mkdata/text_words.h"
@@ -135,6 +137,19 @@ PartedList reverse_list(char letter, const std::set<std::string>& a,
   return index_list(letter, std::move(lines));
 }
 
+// The headwords of the four dictionaries and the pocket words, for spelling suggestions.
+std::string headwords(std::initializer_list<const Dictionary*> dictionaries,
+                      const SourceFile& pocket) {
+  HeadwordFile file;
+  for (const Dictionary* d : dictionaries) {
+    for (const Entry& e : d->entries)
+      file.add(e.article.variants.front().word, d->letter);
+  }
+  for (const SourceLine& l : pocket.lines)
+    file.add(l.text, 'q');
+  return file.text();
+}
+
 void add_guides(const std::vector<SourceFile>& guides, DataFolder& files) {
   for (const SourceFile& g : guides) {
     std::string text;
@@ -158,6 +173,7 @@ Compiled compile(const Sources& sources, Diagnostics& diag) {
   for (const Dictionary* d : {&t, &r})
     derive(*d, danish);
   std::vector<std::string> pocket = pocket_lines(sources.pocket, i, diag);
+  std::string headword_text = headwords({&i, &t, &c, &r}, sources.pocket);
 
   std::vector<PartedList> lists;
   lists.push_back(std::move(i.list));
@@ -178,6 +194,7 @@ Compiled compile(const Sources& sources, Diagnostics& diag) {
     add_list_files(l, out.files);
     out.list_lines.emplace_back(l.letter(), l.size());
   }
+  out.files[headword_file_name("")] = std::move(headword_text);
   compile_tables(sources.tables, out.files, diag);
   add_guides(sources.guides, out.files);
   return out;
