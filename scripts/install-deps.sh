@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config python3
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev xvfb xauth fonts-liberation
+  nlohmann-json3-dev libedit-dev
   wdanish
 )
 

@@ -1,11 +1,13 @@
 // velimora-query: the dictionary from the terminal.
-//   velimora-query [--data DIR] [--cp1252] [--] [QUERY ...]
+//   velimora-query [--data DIR] [--cp1252] [--json] [--] [QUERY ...]
+//   velimora-query [--data DIR] [--cp1252] --text [FILE|-]
 //   velimora-query --stems MODE WORD CLASS FORM
 // Each QUERY is one query text (signs + word), run in order in one session. Without QUERY
 // arguments, one query per line is read from standard input.
 #include <unistd.h>
 
 #include <algorithm>
+#include <fstream>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -14,16 +16,31 @@
 #include "inflection/ficc0.h"
 #include "query_runner.h"
 #include "shell/data_folder.h"
+#include "terminal.h"
 #include "text/codepage.h"
+#include "text_table.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: velimora-query [--data DIR] [--cp1252] [--] [QUERY ...]\n"
+    "usage: velimora-query [--data DIR] [--cp1252] [--json] [--] [QUERY ...]\n"
     "  Runs each QUERY (signs + word, e.g. talo, -talossa, --husene, k_talo) in one session;\n"
-    "  without QUERY reads one query per line from standard input.\n"
+    "  without QUERY reads one query per line from standard input (with line editing and\n"
+    "  history when it is a terminal).\n"
     "  --data DIR  the data folder (default: $VELIMORA_DATA, else the sample data)\n"
     "  --cp1252    queries and output in Windows-1252 instead of UTF-8\n"
+    "  --json      one JSON object per query and line instead of the results text\n"
+    "  --          ends the options, so that a query may start with -\n"
+    "  Query signs: W look up a word; +W full articles; +-W articles as they are;\n"
+    "  ,+W the pocket dictionary; _W a Finnish word in the Danish-Finnish dictionary;\n"
+    "  ,W a Danish word in the Finnish-Danish dictionary; -W Finnish analysis; ,-W faster\n"
+    "  Finnish analysis; --W Danish analysis; k_W / b_W the reverse Finnish / Danish word\n"
+    "  list; 25 W at most 25 hits per list; i5 a whole dictionary file; i12:345_2 one line;\n"
+    "  o, n, s, y and a number after a result: the codes it offered.\n"
+    "usage: velimora-query [--data DIR] [--cp1252] --text [FILE|-]\n"
+    "  Reads running text (standard input without FILE or with -) and prints one\n"
+    "  tab-separated line per distinct word form: form, count, base words, their\n"
+    "  dictionaries, their first senses, and suggestions for forms with no base word.\n"
     "usage: velimora-query --stems MODE WORD CLASS FORM\n"
     "  Prints the stem candidates of a dictionary WORD for the typed FORM, one per line:\n"
     "  stem, alternation class, mark, weight (tab-separated). MODE is i or c (Finnish) or t\n"
@@ -33,6 +50,8 @@ struct Options {
   std::optional<std::string> data;
   std::vector<std::string> stems;  // MODE WORD CLASS FORM
   bool cp1252 = false;
+  bool json = false;
+  std::optional<std::string> text;  // --text: the file, "-" for standard input
   std::vector<std::string> queries;
   bool ok = true;
   bool help = false;
@@ -59,6 +78,12 @@ Options parse(int argc, char** argv) {
       o.data = argv[++i];
     } else if (a == "--cp1252") {
       o.cp1252 = true;
+    } else if (a == "--json") {
+      o.json = true;
+    } else if (a == "--text") {
+      const bool file = i + 1 < argc && (std::string(argv[i + 1]) == "-" ||
+                                         std::string(argv[i + 1]).rfind("-", 0) != 0);
+      o.text = file ? argv[++i] : "-";
     } else if (a == "--help" || a == "-h") {
       o.help = true;
     } else if (a.rfind("--", 0) == 0 && a.size() > 2 &&
@@ -106,6 +131,21 @@ int print_stems(const Options& opt) {
   return 0;
 }
 
+// --text: the table of a file or of standard input.
+int read_text(velimora::QueryRunner& runner, const std::string& file, bool cp1252) {
+  if (file == "-")
+    return velimora::write_text_table(runner.session(), std::cin, "-", cp1252, std::cout, std::cerr)
+               ? 0
+               : 1;
+  std::ifstream in(file, std::ios::binary);
+  if (!in) {
+    std::cerr << "velimora-query: --text: cannot read " << file << "\n";
+    return 1;
+  }
+  return velimora::write_text_table(runner.session(), in, file, cp1252, std::cout, std::cerr) ? 0
+                                                                                              : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -116,21 +156,26 @@ int main(int argc, char** argv) {
   }
   if (!opt.stems.empty()) return print_stems(opt);
   velimora::QueryRunner runner(std::cout, std::cerr, opt.cp1252);
+  const bool interactive = opt.queries.empty() && !opt.text && ::isatty(STDIN_FILENO) != 0;
+  // Results of the start-up query stay out of JSON and of the table of a text.
+  runner.set_json(opt.json || opt.text.has_value());
+  // The terminal shows what is typed: a repeated query (and the start-up query's blank line
+  // before the first prompt) would only be noise there.
+  runner.set_echo(!interactive && !opt.json && !opt.text);
   if (!runner.start(velimora::choose_data_folder(opt.data))) return 1;
+  runner.set_json(opt.json);
+  if (opt.text) return read_text(runner, *opt.text, opt.cp1252);
   bool all_ok = true;
   if (!opt.queries.empty()) {
     for (const std::string& q : opt.queries)
       all_ok = runner.run(q) && all_ok;
     return all_ok ? 0 : 1;
   }
-  const bool interactive = ::isatty(STDIN_FILENO) != 0;
+  if (interactive) return velimora::run_terminal(runner) ? 0 : 1;
   std::string line;
-  for (;;) {
-    if (interactive) std::cerr << "> " << std::flush;
-    if (!std::getline(std::cin, line)) break;
+  while (std::getline(std::cin, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     all_ok = runner.run(line) && all_ok;
   }
-  if (interactive) std::cerr << "\n";
   return all_ok ? 0 : 1;
 }

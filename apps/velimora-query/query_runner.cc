@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "json_output.h"
 #include "shell/data_folder.h"
 #include "shell/driver.h"
 #include "shell/startup.h"
@@ -27,13 +28,16 @@ bool QueryRunner::start(const std::string& folder_utf8) {
     return false;
   }
   StartupReport report = go1(session_, *prefix, "");
-  for (const std::string& e : report.errors) write(err_, "error: " + e + "\n");
+  for (const std::string& e : report.errors)
+    write(err_, "error: " + e + "\n");
   if (!report.ok) {
     err_ << "velimora-query: no dictionary data in " << folder_utf8
          << " (feu/fe.cns is missing); give the folder with --data DIR or VELIMORA_DATA\n";
     return false;
   }
-  run_converted(" ");
+  starting_ = true;
+  run_converted(" ", " ");
+  starting_ = false;
   return true;
 }
 
@@ -42,20 +46,34 @@ bool QueryRunner::run(const std::string& query) {
   if (!cp1252_) {
     Result<std::string> converted = utf8_to_cp1252(query);
     if (!converted) {
-      err_ << "velimora-query: query \"" << query << "\": " << converted.error() << "\n";
+      const std::string message = "query \"" + query + "\": " + converted.error();
+      if (json_) out_ << json_line({query, nullptr, {message}, {}}, false);
+      err_ << "velimora-query: " << message << "\n";
       return false;
     }
     text = *converted;
   }
   if (text.size() > kMaxQuery) text.resize(kMaxQuery);
-  run_converted(text);
+  run_converted(query, text);
   return true;
 }
 
-void QueryRunner::run_converted(const std::string& query) {
-  write(err_, query + "\n");
+void QueryRunner::run_converted(const std::string& typed, const std::string& query) {
+  if (json_ && !starting_) {
+    windows_.clear();
+    go2(session_, query);
+    QueryResult r{typed, &session_.shown, {cp1252_to_utf8(query)}, windows_};
+    for (const std::string& m : session_.shown.messages)
+      r.messages.push_back(cp1252_to_utf8(m));
+    out_ << json_line(r, cp1252_);
+    out_.flush();
+    return;
+  }
+  if (echo_) write(err_, query + "\n");
   std::optional<std::string> result = go2(session_, query);
-  if (!result) return;
+  for (const std::string& m : session_.shown.messages)
+    write(err_, m + "\n");
+  if (!result || (json_ && starting_)) return;
   // The first result after start-up follows a line break, as in the results window.
   std::string separator = session_.shell.endret4.take() ? "\n" : "";
   write(out_, separator + *result);
@@ -63,6 +81,10 @@ void QueryRunner::run_converted(const std::string& query) {
 }
 
 void QueryRunner::open_lexicon(const LexiconRequest& request) {
+  if (json_) {
+    if (!starting_) windows_.push_back(request);
+    return;
+  }
   std::string text = request.title + "\n" + request.text;
   if (text.empty() || text.back() != '\n') text += '\n';
   write(out_, text);
