@@ -164,6 +164,19 @@ TEST_F(MorphologyGoldenTest, EndingOfAnotherWordClassIsNoReading) {
   }
 }
 
+// A compound of two dictionary words is analysed to both parts (a short first word too);
+// one that the compound list holds shows its own article first.
+TEST_F(MorphologyGoldenTest, CompoundShowsBothPartsOrItsOwnArticle) {
+  const std::string ol = run("--\xC3\xB8lflasken");
+  EXPECT_NE(ol.find("   Analysis :  \xC3\xB8l//flaske/n  =  "), std::string::npos) << ol;
+  EXPECT_NE(ol.find(") >\xC3\xB8l "), std::string::npos) << ol;
+  EXPECT_NE(ol.find(") >flaske "), std::string::npos) << ol;
+  const std::string dor = run("--husd\xC3\xB8ren");
+  EXPECT_NE(dor.find("   Analysis :  hus/d\xC3\xB8r/en  =  "), std::string::npos) << dor;
+  const std::string bog = run("--skoleb\xC3\xB8ger");
+  EXPECT_EQ(bog.find(") >"), bog.find(") >skolebog ")) << bog;
+}
+
 // A form of no word of the dictionary shows no analysis.
 TEST_F(MorphologyGoldenTest, NoAnalysisForAFormOfNoWord) {
   EXPECT_EQ(run("-xqzssa").find("Analysis"), std::string::npos);
