@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "lookup/article_text.h"
+#include "lookup/suggestions.h"
 #include "shell/driver.h"
 #include "text/charclass.h"
 #include "text/codepage.h"
@@ -89,16 +90,21 @@ Row look_up(Session& s, const std::string& form) {
   for (const std::string& w : tries) {
     go2(s, w);
     row.bases = bases_of(s.shown);
-    if (!row.bases.empty()) return {row.bases, {}};
-    if (row.suggestions.empty()) row.suggestions = s.shown.suggestions;
+    if (!row.bases.empty()) return row;
   }
+  // The analyses take the form in lower case; a letter only one language has spares the
+  // other's analysis.
+  const bool finnish = lower.find_first_of("\xE6\xF8\xE5") == std::string::npos;  // æ ø å
+  const bool danish = lower.find_first_of("\xE4\xF6") == std::string::npos;       // ä ö
   for (const char* sign : {"-", "--"}) {
-    for (const std::string& w : tries) {
-      go2(s, sign + w);
-      row.bases = bases_of(s.shown);
-      if (!row.bases.empty()) return {row.bases, {}};
-    }
+    if (!(sign[1] == '\0' ? finnish : danish)) continue;
+    go2(s, sign + lower);
+    row.bases = bases_of(s.shown);
+    if (!row.bases.empty()) return row;
   }
+  row.suggestions = close_headwords(s, s.shell.cst->data_prefix, form);
+  if (row.suggestions.empty() && lower != form)
+    row.suggestions = close_headwords(s, s.shell.cst->data_prefix, lower);
   return row;
 }
 
@@ -221,6 +227,8 @@ class Reader {
 bool write_text_table(Session& s, std::istream& in, const std::string& name, bool cp1252,
                       std::ostream& out, std::ostream& err) {
   Reader reader(name, cp1252, err);
+  // Suggestions are asked for only for the forms that no look-up or analysis explains.
+  s.spelling.in_results = false;
   std::string line;
   long number = 0;
   while (std::getline(in, line)) {

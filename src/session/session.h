@@ -49,6 +49,9 @@ struct SpellingState {
   std::optional<FileStamp> source;  // the version of the file the index was built from
   std::optional<spelling::HeadwordIndex> index;
   std::string error;  // why the file could not be used, with its name and line
+  // False: a look-up that finds nothing leaves the suggestions out, for a caller that asks
+  // for them itself only when nothing else is found (the table of a whole text).
+  bool in_results = true;
 };
 
 struct Session {

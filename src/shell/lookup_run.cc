@@ -130,7 +130,7 @@ bool opslag(Session& s, QueryState& q) {
         format_text(" -%  or  --%\n", {std::string_view(shown), std::string_view(shown)}));
     sus(s, "  (double click / tap)\n");
     // Beside the analyses: the headwords the word may be a misspelling of.
-    s.shown.suggestions = close_headwords(s, q.data_prefix, shown);
+    if (s.spelling.in_results) s.shown.suggestions = close_headwords(s, q.data_prefix, shown);
     if (!s.spelling.error.empty()) s.shown.messages.push_back(s.spelling.error);
     sus(s, suggestion_line(s.shown.suggestions), "\n");
     s.q.endret0.clear();
