@@ -6,7 +6,7 @@ CMAKE_FLAGS += -DVELIMORA_WERROR=ON
 endif
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test bench analysis-report coverage-report t-gaps clean
+.PHONY: deps configure build run test bench analysis-report coverage-report t-gaps install package clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -35,6 +35,15 @@ coverage-report: build
 # Finnish articles whose Danish translation word has no Danish-Finnish article (a report).
 t-gaps:
 	@python3 scripts/t_gaps.py
+
+# make install PREFIX=DIR: the programs, the sample dictionary, manual pages and desktop files.
+PREFIX ?= /usr/local
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
+
+# make package: a Debian package (build/velimora_VERSION_ARCH.deb).
+package: build
+	@cd $(BUILD) && cpack -G DEB
 
 clean:
 	@rm -rf $(BUILD)

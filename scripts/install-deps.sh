@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev xvfb xauth fonts-liberation
   nlohmann-json3-dev libedit-dev
   wdanish
+  scdoc groff-base man-db desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

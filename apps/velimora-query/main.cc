@@ -30,6 +30,7 @@ constexpr const char* kUsage =
     "  --data DIR  the data folder (default: $VELIMORA_DATA, else the sample data)\n"
     "  --cp1252    queries and output in Windows-1252 instead of UTF-8\n"
     "  --json      one JSON object per query and line instead of the results text\n"
+    "  --version   print the version and the data folder in use\n"
     "  --          ends the options, so that a query may start with -\n"
     "  Query signs: W look up a word; +W full articles; +-W articles as they are;\n"
     "  ,+W the pocket dictionary; _W a Finnish word in the Danish-Finnish dictionary;\n"
@@ -55,6 +56,7 @@ struct Options {
   std::vector<std::string> queries;
   bool ok = true;
   bool help = false;
+  bool version = false;
 };
 
 Options parse(int argc, char** argv) {
@@ -86,6 +88,8 @@ Options parse(int argc, char** argv) {
       o.text = file ? argv[++i] : "-";
     } else if (a == "--help" || a == "-h") {
       o.help = true;
+    } else if (a == "--version") {
+      o.version = true;
     } else if (a.rfind("--", 0) == 0 && a.size() > 2 &&
                std::isalpha(static_cast<unsigned char>(a[2]))) {
       std::cerr << "velimora-query: unknown option " << a << "\n";
@@ -153,6 +157,11 @@ int main(int argc, char** argv) {
   if (opt.help || !opt.ok) {
     (opt.ok ? std::cout : std::cerr) << kUsage;
     return opt.ok ? 0 : 2;
+  }
+  if (opt.version) {
+    std::cout << "velimora-query " << VELIMORA_VERSION
+              << "\ndata folder: " << velimora::choose_data_folder(opt.data) << "\n";
+    return 0;
   }
   if (!opt.stems.empty()) return print_stems(opt);
   velimora::QueryRunner runner(std::cout, std::cerr, opt.cp1252);

@@ -23,7 +23,8 @@ constexpr const char* kUsage =
     "usage: velimora [--data DIR] [--query TEXT]... [--screenshot FILE]\n"
     "  --data DIR         the data folder (default: $VELIMORA_DATA, else the sample data)\n"
     "  --query TEXT       run TEXT as a query after start-up\n"
-    "  --screenshot FILE  save the window as a PNG image shortly after start-up, then quit\n";
+    "  --screenshot FILE  save the window as a PNG image shortly after start-up, then quit\n"
+    "  --version          print the version and the data folder in use\n";
 
 // Time for the window system to lay the window out before it is photographed.
 constexpr int kScreenshotDelayMs = 1500;
@@ -70,6 +71,12 @@ void schedule_screenshot(QMainWindow* window, const QString& file) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Answered before Qt starts, so that it works without a display.
+  if (argc == 2 && std::string(argv[1]) == "--version") {
+    std::cout << "velimora " << VELIMORA_VERSION
+              << "\ndata folder: " << velimora::choose_data_folder(std::nullopt) << "\n";
+    return 0;
+  }
   QApplication app(argc, argv);  // takes Qt's own options out of the arguments
   const Options options = parse(QApplication::arguments());
   if (options.help || !options.ok) {

@@ -1,11 +1,16 @@
 #include "shell/data_folder.h"
 
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 #include "text/codepage.h"
 
 #ifndef VELIMORA_DEFAULT_DATA
 #define VELIMORA_DEFAULT_DATA "data"
+#endif
+#ifndef VELIMORA_INSTALLED_DATA
+#define VELIMORA_INSTALLED_DATA "share/velimora/data"
 #endif
 
 namespace velimora {
@@ -13,7 +18,18 @@ namespace velimora {
 std::string choose_data_folder(const std::optional<std::string>& option) {
   if (option) return *option;
   if (const char* env = std::getenv("VELIMORA_DATA"); env != nullptr && *env != '\0') return env;
+  if (std::string installed = installed_data_folder(); !installed.empty()) return installed;
   return VELIMORA_DEFAULT_DATA;
+}
+
+std::string installed_data_folder() {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+  if (ec || !exe.has_parent_path()) return {};
+  const fs::path folder = exe.parent_path().parent_path() / VELIMORA_INSTALLED_DATA;
+  if (!fs::is_regular_file(folder / "feu" / "fe.cns", ec)) return {};
+  return folder.lexically_normal().string();
 }
 
 Result<std::string> data_prefix_of(std::string_view folder_utf8) {

@@ -3,6 +3,7 @@
 //
 //   velimora-mkdata [--guide DIR] SOURCE_DIR OUT_DIR
 //   velimora-mkdata [--guide DIR] --synthetic [N] OUT_DIR
+//   velimora-mkdata --help | --version
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -26,15 +27,16 @@ struct Options {
   std::string out;
 };
 
-int usage() {
+// The usage text: on stdout when asked for, on stderr (exit status 2) after a wrong command line.
+int usage(std::FILE* out = stderr) {
   std::fputs(
       "usage: velimora-mkdata [--guide DIR] SOURCE_DIR OUT_DIR\n"
       "       velimora-mkdata [--guide DIR] --synthetic [N] OUT_DIR\n"
       "Builds the data folder OUT_DIR from the UTF-8 dictionary sources in SOURCE_DIR, or a\n"
       "made-up one of full size with about N lines a part (default 300). Guide texts come\n"
       "from DIR, by default the folder 'guide' beside SOURCE_DIR.\n",
-      stderr);
-  return 2;
+      out);
+  return out == stdout ? 0 : 2;
 }
 
 bool parse_count(const std::string& s, int& n) {
@@ -126,6 +128,12 @@ int run(const Options& o) {
 }  // namespace velimora::mkdata
 
 int main(int argc, char** argv) {
+  const std::string first = argc > 1 ? argv[1] : "";
+  if (argc == 2 && first == "--version") {
+    std::printf("velimora-mkdata %s\n", VELIMORA_VERSION);
+    return 0;
+  }
+  if (argc == 2 && (first == "--help" || first == "-h")) return velimora::mkdata::usage(stdout);
   velimora::mkdata::Options o;
   if (!velimora::mkdata::parse_options(argc, argv, o)) return velimora::mkdata::usage();
   return velimora::mkdata::run(o);
