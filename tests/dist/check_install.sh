@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# check_install.sh BUILD_DIR BUILT_QUERY_PROGRAM: installs the build into a fresh prefix, moves
-# the prefix elsewhere (a relocated install) and runs the installed velimora-query there with no
-# data folder named: the built program must report the build's data folder, the installed one its own installed data folder and print what the built
-# program prints.
+# check_install.sh BUILD_DIR BUILT_QUERY_PROGRAM: installs the build into a fresh prefix and
+# moves the prefix elsewhere (a relocated install). With no data folder named, the built program
+# must use the build's data folder, the installed one its own installed folder, and both must
+# print the same article of talo.
 set -euo pipefail
 build=$1 built=$2
 tmp=$(mktemp -d)
