@@ -36,18 +36,22 @@ bool run_terminal(QueryRunner& runner) {
     std::filesystem::create_directories(std::filesystem::path(history).parent_path(), ignored);
     read_history(history.c_str());
   }
-  bool all_ok = true;
+  bool all_ok = true, warned = false;
   for (;;) {
     std::unique_ptr<char, decltype(&std::free)> line(readline("> "), &std::free);
     if (!line) break;
     std::string query = line.get();
-    if (!query.empty()) add_history(line.get());
+    if (!query.empty()) {
+      add_history(line.get());
+      // Saved at once, so that a terminal closed or interrupted keeps it too.
+      if (!history.empty() && write_history(history.c_str()) != 0 && !warned) {
+        std::cerr << "velimora-query: cannot write the history to " << history << "\n";
+        warned = true;
+      }
+    }
     all_ok = runner.run(query) && all_ok;
   }
   std::cout << "\n";
-  if (!history.empty() && write_history(history.c_str()) != 0) {
-    std::cerr << "velimora-query: cannot write the history to " << history << "\n";
-  }
   return all_ok;
 }
 
