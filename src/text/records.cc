@@ -7,6 +7,10 @@
 namespace velimora {
 namespace {
 
+// Lists inside lists deeper than this are refused: the parser and the terms it builds recurse
+// once per level, and a hostile line of thousands of '[' must not exhaust the stack.
+constexpr int kMaxListDepth = 32;
+
 // A cursor over one line; every parse step either advances or records why it could not.
 class Parser {
  public:
@@ -35,6 +39,11 @@ class Parser {
   }
   bool failed(const char* expected) {
     fail(expected);
+    return false;
+  }
+  bool failed_depth() {
+    why_ = "column " + std::to_string(pos_ + 1) + ": lists nested deeper than " +
+           std::to_string(kMaxListDepth);
     return false;
   }
   void skip_blanks() {
@@ -69,9 +78,13 @@ class Parser {
     if (c == '"') return text(t);
     if (c == '\'') return character(t);
     if (c == '[') {
+      if (depth_ == kMaxListDepth) return failed_depth();
       ++pos_;
       t.kind = Term::Kind::kList;
-      return arguments(']', t.list);
+      ++depth_;
+      const bool ok = arguments(']', t.list);
+      --depth_;
+      return ok;
     }
     if (c == '-' || is_digit(c)) return integer(t);
     return failed("an integer, a text, a character or a list");
@@ -137,6 +150,7 @@ class Parser {
 
   std::string_view s_;
   std::size_t pos_ = 0;
+  int depth_ = 0;  // lists open at pos_
   std::string why_;
 };
 

@@ -45,6 +45,33 @@ TEST(ParseRecord, RejectsMalformedLinesNamingTheColumn) {
   }
 }
 
+TEST(ParseRecord, DeepNestingIsAnErrorNotACrash) {
+  // 30,000 levels once overflowed the stack of the recursive parser.
+  struct Case {
+    int depth;
+    bool ok;
+  };
+  static constexpr Case kCases[] = {{1, true}, {32, true}, {33, false}, {30000, false}};
+  for (const Case& c : kCases) {
+    const std::string line = "u0(" + std::string(c.depth, '[') + std::string(c.depth, ']') + ")";
+    Result<Record> r = parse_record(line);
+    EXPECT_EQ(static_cast<bool>(r), c.ok) << c.depth;
+    if (!r) {
+      EXPECT_NE(r.error().find("column 36: lists nested deeper than 32"), std::string::npos)
+          << r.error();
+    }
+  }
+}
+
+TEST(LoadRecords, DeepNestingNamesFileAndLine) {
+  testing::TempDir dir;
+  dir.write("feu/fu10.cns", "a(1)\nu0(" + std::string(30000, '[') + "\n");
+  Status s = load_records(dir.prefix() + "feu\\fu10.cns", [](const Record&) { return Status(); });
+  ASSERT_FALSE(s);
+  EXPECT_NE(s.error().find("fu10.cns: byte 5 (line 2): column 36: lists nested"), std::string::npos)
+      << s.error();
+}
+
 TEST(LoadRecords, StopsAtTheFirstBadLineKeepingEarlierRecords) {
   testing::TempDir dir;
   dir.write("feu/fe.cns", "a(1)\n\nb(2)\nc(3\nd(4)\n");
