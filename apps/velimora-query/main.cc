@@ -92,7 +92,7 @@ Options parse(int argc, char** argv) {
       o.version = true;
     } else if (a.rfind("--", 0) == 0 && a.size() > 2 &&
                std::isalpha(static_cast<unsigned char>(a[2]))) {
-      std::cerr << "velimora-query: unknown option " << a << "\n";
+      std::cerr << "velimora-query: unknown option " << velimora::escape_invalid_utf8(a) << "\n";
       o.ok = false;
     } else {
       break;  // the first query

@@ -9,12 +9,6 @@
 #include "text/codepage.h"
 
 namespace velimora {
-namespace {
-
-// The prompt takes at most this many characters.
-constexpr std::size_t kMaxQuery = 499;
-
-}  // namespace
 
 QueryRunner::QueryRunner(std::ostream& out, std::ostream& err, bool cp1252)
     : out_(out), err_(err), cp1252_(cp1252) {
@@ -46,14 +40,14 @@ bool QueryRunner::run(const std::string& query) {
   if (!cp1252_) {
     Result<std::string> converted = utf8_to_cp1252(query);
     if (!converted) {
-      const std::string message = "query \"" + query + "\": " + converted.error();
-      if (json_) out_ << json_line({query, nullptr, {message}, {}}, false);
+      const std::string message =
+          "query \"" + escape_invalid_utf8(query) + "\": " + converted.error();
+      if (json_) out_ << json_line({escape_invalid_utf8(query), nullptr, {message}, {}}, false);
       err_ << "velimora-query: " << message << "\n";
       return false;
     }
     text = *converted;
   }
-  if (text.size() > kMaxQuery) text.resize(kMaxQuery);
   run_converted(query, text);
   return true;
 }
@@ -69,7 +63,7 @@ void QueryRunner::run_converted(const std::string& typed, const std::string& que
     out_.flush();
     return;
   }
-  if (echo_) write(err_, query + "\n");
+  if (echo_) write(err_, std::string(within_query_limit(query)) + "\n");
   std::optional<std::string> result = go2(session_, query);
   for (const std::string& m : session_.shown.messages)
     write(err_, m + "\n");

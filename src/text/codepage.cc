@@ -83,4 +83,22 @@ Result<std::string> utf8_to_cp1252(std::string_view s) {
   return out;
 }
 
+std::string escape_invalid_utf8(std::string_view s) {
+  std::string out;
+  out.reserve(s.size());
+  for (std::size_t i = 0; i < s.size();) {
+    char32_t u = 0;
+    if (std::size_t len = decode(s, i, u); len > 0) {
+      out.append(s.substr(i, len));
+      i += len;
+      continue;
+    }
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned char>(s[i]));
+    out += hex;
+    ++i;
+  }
+  return out;
+}
+
 }  // namespace velimora

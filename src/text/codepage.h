@@ -20,6 +20,10 @@ std::string cp1252_to_utf8(std::string_view s);
 // character and its byte position in the input.
 Result<std::string> utf8_to_cp1252(std::string_view s);
 
+// A UTF-8 text fit for a message: well-formed sequences stay as they are, every byte that is
+// not part of one is shown as \xNN, so the message is valid UTF-8 whatever came in.
+std::string escape_invalid_utf8(std::string_view s);
+
 }  // namespace velimora
 
 #endif  // VELIMORA_TEXT_CODEPAGE_H_

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "testing/temp_dir.h"
+#include "text/codepage.h"
 
 namespace velimora {
 namespace {
@@ -83,6 +84,25 @@ TEST_F(CliTest, UnrepresentableCharacterIsReportedAndTheOthersStillRun) {
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("cannot be written in Windows-1252"), std::string::npos) << r.err;
   EXPECT_NE(r.out.find("try  -talo"), std::string::npos);
+}
+
+TEST_F(CliTest, StandardErrorIsValidUtf8WithInvalidBytesEscaped) {
+  static const struct {
+    const char* args;
+    const char* shown;  // what standard error shows of the argument
+  } kCases[] = {
+      {" 'x\xFFy' talo", "query \"x\\xFFy\": malformed UTF-8 at byte 1"},
+      {" 'ta\xC3' talo", "query \"ta\\xC3\": malformed UTF-8 at byte 2"},  // cut sequence
+      {" --b\xE4"
+       "d talo",
+       "unknown option --b\\xE4d"},
+  };
+  for (const auto& c : kCases) {
+    Outcome r = run(data() + c.args);
+    EXPECT_EQ(r.status, c.args[1] == '-' ? 2 : 1) << c.args;
+    EXPECT_NE(r.err.find(c.shown), std::string::npos) << r.err;
+    EXPECT_EQ(escape_invalid_utf8(r.err), r.err) << "not valid UTF-8: " << r.err;
+  }
 }
 
 TEST(Cli, MissingMainRecordFileIsOneClearLineAndAFailure) {

@@ -51,5 +51,22 @@ TEST(Codepage, RejectsWhatItCannotHoldWithAPosition) {
   }
 }
 
+TEST(Codepage, EscapesOnlyTheBytesThatAreNotUtf8) {
+  static const struct {
+    const char* in;
+    const char* out;
+  } kCases[] = {
+      {"talo", "talo"},
+      {"k\xC3\xA4\xC3\xA4", "k\xC3\xA4\xC3\xA4"},  // well-formed stays
+      {"x\xFFy", "x\\xFFy"},
+      {"ta\xC3", "ta\\xC3"},                      // a sequence cut short
+      {"\xC0\xAF", "\\xC0\\xAF"},                 // an overlong '/'
+      {"\xED\xA0\x80", "\\xED\\xA0\\x80"},        // a surrogate
+      {"\xE4\xE2\x82\xAC", "\\xE4\xE2\x82\xAC"},  // a Latin-1 byte before a euro sign
+  };
+  for (const auto& c : kCases)
+    EXPECT_EQ(escape_invalid_utf8(c.in), c.out) << c.in;
+}
+
 }  // namespace
 }  // namespace velimora
