@@ -1,5 +1,7 @@
 #include "shell/driver.h"
 
+#include <algorithm>
+
 #include "lookup/output_run.h"
 #include "session/output_buffer.h"
 #include "shell/display_gate.h"
@@ -153,12 +155,17 @@ bool query_pass(Session& s, QueryState& q, std::string_view query) {
 
 }  // namespace
 
+std::string_view within_query_limit(std::string_view query) {
+  const std::size_t word = read_signs(query).word.size();
+  return query.substr(0, query.size() - word + std::min(word, kMaxQueryWord));
+}
+
 std::optional<std::string> go2(Session& s, std::string_view query) {
   if (!s.shell.cst) return std::nullopt;  // start-up did not load the main record file
   s.guard.start_query();
   s.shown = QueryRecord{};
   QueryState q;
-  query_pass(s, q, query);
+  query_pass(s, q, within_query_limit(query));
   if (s.q.endret0.present()) {
     s.q.mud.clear();
     return std::nullopt;

@@ -31,20 +31,30 @@ void start_analysis(Session& s, const std::string& key) {
   s.q.nb.set(300);
 }
 
-// `udleg`: the texts around one split point.
-void add_split_texts(Session& s, const std::string& key, const std::string& variant, int k) {
+// `udleg`, first half: the two characters before split point k, reversed.
+void add_split_before(Session& s, const std::string& key, int k) {
   std::string before;
   for (int i = k - 1; i >= 0 && i >= k - 2; --i)
     before += key[static_cast<std::size_t>(i)];
   before.resize(2, ' ');
   s.q.dlx.add({k, before});
+}
+
+// `udleg`, second half, for the split points 0 … last: the extra text of one or two
+// characters after each and the empty one. The rows stand as putting each split point's rows
+// in front would leave them (last split point first, longest text first), but are appended,
+// so that a long word takes linear time.
+void add_split_extras(Session& s, const std::string& key, const std::string& variant, int last) {
   const int n = static_cast<int>(key.size());
-  s.q.dl.add_front({k, "", k});
-  for (int len = 1; len <= 2; ++len) {
-    if (k + len > n) break;
-    std::string extra = key.substr(static_cast<std::size_t>(k), static_cast<std::size_t>(len)) +
-                        variant.substr(static_cast<std::size_t>(k), static_cast<std::size_t>(len));
-    s.q.dl.add_front({k, extra, k + len});
+  for (int k = last; k >= 0; --k) {
+    for (int len = 2; len >= 1; --len) {
+      if (k + len > n) continue;
+      std::string extra =
+          key.substr(static_cast<std::size_t>(k), static_cast<std::size_t>(len)) +
+          variant.substr(static_cast<std::size_t>(k), static_cast<std::size_t>(len));
+      s.q.dl.add({k, extra, k + len});
+    }
+    s.q.dl.add({k, "", k});
   }
 }
 
@@ -99,10 +109,9 @@ bool nyord(Session& s, QueryState& q, int number, std::string_view key, int form
   const char kept = ending_letter ? last.last[0] : ' ';
   const std::string variant = ensret(k);
   if (q.level > 0) {
-    for (int i = 0; i <= last.length; ++i)
-      s.q.nr.add({i, last.length - i});
-    for (int i = 0; i <= last.length; ++i)
-      add_split_texts(s, k, variant, i);
+    for (int i = 0; i <= last.length; ++i) s.q.nr.add({i, last.length - i});
+    for (int i = 0; i <= last.length; ++i) add_split_before(s, k, i);
+    add_split_extras(s, k, variant, last.length);
   }
   s.q.ns.add(0);
   SearchRequest search{q.mode, number, q.level, form_flag, normal->kind, q.data_prefix, k, variant};

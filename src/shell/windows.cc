@@ -141,7 +141,7 @@ std::optional<std::string> TextWindows::dobk(ui::Window w) {
 }
 
 std::optional<std::string> TextWindows::run_query(const std::string& query) {
-  tk_.msg_write(query + "\n");
+  tk_.msg_write(std::string(within_query_limit(query)) + "\n");
   try {
     return go2(s_, query);
   } catch (const std::exception& e) {

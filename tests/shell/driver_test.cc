@@ -55,6 +55,27 @@ TEST_F(DriverTest, PlainSignsShowTheTrySuggestionForTheCutKey) {
   for (const auto& c : kCases) EXPECT_EQ(run(c.query), c.out) << c.query;
 }
 
+TEST_F(DriverTest, QueriesAreCutAtThePromptLimit) {
+  // Any front end may hand over a longer text (a double click on a huge selection); the
+  // driver runs the first 499 bytes of the word, as the prompt would have taken them.
+  const std::string kept(kMaxQueryWord, 'a');
+  std::optional<std::string> out = go2(s_, kept + std::string(600, 'b'));
+  ASSERT_TRUE(out.has_value());
+  EXPECT_NE(out->find(" try  -" + kept + "  or  --" + kept + "\n"), std::string::npos) << *out;
+  EXPECT_EQ(*s_.shell.lix, kept);
+  static const struct {
+    std::string query;
+    std::string run;
+  } kCases[] = {
+      {"talo", "talo"},
+      {kept + "b", kept},
+      {"  --" + kept + "b", "  --" + kept},  // the signs do not count
+      {"-" + std::string(3000, 'a'), "-" + kept},
+  };
+  for (const auto& c : kCases)
+    EXPECT_EQ(within_query_limit(c.query), c.run) << c.query;
+}
+
 TEST_F(DriverTest, TimeKeyDoesNotBecomeThePromptDefault) {
   run("talo");
   run("12:5");

@@ -121,6 +121,19 @@ TEST_F(StartedShellTest, DoubleClickLooksUpTheWordWithItsSigns) {
   }
 }
 
+TEST_F(StartedShellTest, DoubleClickOnAHugeWordIsCutLikeAPromptQuery) {
+  // A selection of any length once went whole into the query (and its analysis).
+  const std::string word(3000, 'a');
+  const int start = add_line(tk_, results_id(), "\n-" + word);
+  const std::string before = results().text;
+  tk_.double_click(results_id(), start + 3);
+  const std::string cut = "-" + std::string(499, 'a');
+  EXPECT_EQ(new_messages(), cut + "\n");
+  std::optional<std::string> expected = reference({cut});
+  ASSERT_TRUE(expected.has_value());
+  EXPECT_EQ(results().text, before + "\n" + *expected);
+}
+
 TEST_F(StartedShellTest, FirstAppendAfterStartUpFollowsALineBreak) {
   const int start = add_line(tk_, results_id(), " talo");
   tk_.double_click(results_id(), start + 2);
