@@ -3,7 +3,8 @@
 //   velimora-query [--data DIR] [--cp1252] --text [FILE|-]
 //   velimora-query --stems MODE WORD CLASS FORM
 // Each QUERY is one query text (signs + word), run in order in one session. Without QUERY
-// arguments, one query per line is read from standard input.
+// arguments, one query per line is read from standard input. The exit status is 1 when a
+// record file reported an error at start-up or a query could not be converted.
 #include <unistd.h>
 
 #include <algorithm>
@@ -174,7 +175,7 @@ int main(int argc, char** argv) {
   if (!runner.start(velimora::choose_data_folder(opt.data))) return 1;
   runner.set_json(opt.json);
   if (opt.text) return read_text(runner, *opt.text, opt.cp1252);
-  bool all_ok = true;
+  bool all_ok = !runner.startup_had_errors();
   if (!opt.queries.empty()) {
     for (const std::string& q : opt.queries)
       all_ok = runner.run(q) && all_ok;

@@ -24,6 +24,7 @@ bool QueryRunner::start(const std::string& folder_utf8) {
   StartupReport report = go1(session_, *prefix, "");
   for (const std::string& e : report.errors)
     write(err_, "error: " + e + "\n");
+  startup_errors_ = !report.errors.empty();
   if (!report.ok) {
     err_ << "velimora-query: no dictionary data in " << folder_utf8
          << " (feu/fe.cns is missing); give the folder with --data DIR or VELIMORA_DATA\n";

@@ -30,6 +30,10 @@ class QueryRunner : public Frontend {
   // main record file (the reason is written to err).
   bool start(const std::string& folder_utf8);
 
+  // True when start-up reported a record file that stopped loading or holds no records;
+  // queries still run, but the program's exit status tells of the fault.
+  bool startup_had_errors() const { return startup_errors_; }
+
   // Runs one query text (signs + word). False when the text cannot be written in
   // Windows-1252 (reported on err); the query is then not run.
   bool run(const std::string& query);
@@ -48,6 +52,7 @@ class QueryRunner : public Frontend {
   bool echo_ = true;
   bool starting_ = false;
   std::vector<LexiconRequest> windows_;  // opened by the running query (JSON)
+  bool startup_errors_ = false;
 };
 
 }  // namespace velimora

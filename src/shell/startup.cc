@@ -29,12 +29,18 @@ StartupReport go1(Session& s, std::string_view data_prefix, std::string_view def
   }
   s.data_prefix = std::string(data_prefix);
   s.shell.cst = RunConstants{std::string(data_prefix), kRecordSide};
+  reset_queries(s, default_text);
+  report.ok = true;
+  return report;
+}
+
+void reset_queries(Session& s, std::string_view default_text) {
+  s.q = QueryTables{};
   s.shell.lix = std::string(default_text);
   s.q.len0 = WordLimitRow{"", 100};
   s.q.nb.set(300);
+  s.shell.endret4.clear();
   s.shell.endret4.add();
-  report.ok = true;
-  return report;
 }
 
 }  // namespace velimora

@@ -27,6 +27,11 @@ bool lesu(Session& s, std::string_view data_prefix, char side, char digit, std::
 // hit limit, best score and the "nothing appended yet" marker.
 StartupReport go1(Session& s, std::string_view data_prefix, std::string_view default_text);
 
+// Forgets what queries left behind: the query tables and the shell's records go back to how
+// `go1` left them, while the start-up tables and the file cache stay. For programs that run
+// many independent query sequences in one started session (fuzzing, soak runs).
+void reset_queries(Session& s, std::string_view default_text);
+
 }  // namespace velimora
 
 #endif  // VELIMORA_SHELL_STARTUP_H_

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "inflection/danish_paradigm.h"
+#include "text/files.h"
 
 namespace velimora {
 namespace {
@@ -134,7 +135,13 @@ Status add_startup_record(StartupTables& tables, const Record& record) {
 }
 
 Status load_startup_records(std::string_view path, StartupTables& tables) {
-  return load_records(path, [&tables](const Record& r) { return add_startup_record(tables, r); });
+  int records = 0;
+  Status s = load_records(path, [&](const Record& r) {
+    ++records;
+    return add_startup_record(tables, r);
+  });
+  if (s && records == 0) return Error{native_path(path) + ": byte 0 (line 1): holds no records"};
+  return s;
 }
 
 }  // namespace velimora

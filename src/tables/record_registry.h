@@ -14,7 +14,8 @@ namespace velimora {
 // arguments that do not match the table's fields in number and kind.
 Status add_startup_record(StartupTables& tables, const Record& record);
 
-// `load_records` into the start-up tables.
+// `load_records` into the start-up tables. A file without a single record (empty, blank or
+// cut off) is an error too: every record file the program reads is meant to fill a table.
 Status load_startup_records(std::string_view path, StartupTables& tables);
 
 }  // namespace velimora

@@ -105,6 +105,28 @@ TEST_F(CliTest, StandardErrorIsValidUtf8WithInvalidBytesEscaped) {
   }
 }
 
+TEST_F(CliTest, RecordErrorsAtStartUpMakeTheExitStatusOneButQueriesRun) {
+  static const struct {
+    const char* file;
+    const char* text;
+    int status;
+  } kCases[] = {
+      {"feu/fu11.cns", "kh(1)\n", 0},
+      {"feu/fu11.cns", "", 1},                 // empty
+      {"feu/fu11.cns", "kh(1)\nkh(2\n", 1},   // stops loading at line 2
+      {"feu/fu14.cns", "u0([[[[\n", 1},
+  };
+  for (const auto& c : kCases) {
+    testing::TempDir dir;
+    dir.write("feu/fe.cns", "kh(1000)\n");
+    dir.write(c.file, c.text);
+    Outcome r = run("--data " + dir.path() + " talo");
+    EXPECT_EQ(r.status, c.status) << c.file << ": " << c.text;
+    EXPECT_NE(r.out.find("try  -talo"), std::string::npos) << r.out;
+    EXPECT_EQ(r.err.find("error: ") != std::string::npos, c.status == 1) << r.err;
+  }
+}
+
 TEST(Cli, MissingMainRecordFileIsOneClearLineAndAFailure) {
   testing::TempDir empty;
   Outcome r = run("--data " + empty.path() + " talo");

@@ -84,5 +84,23 @@ TEST(RecordRegistry, LoadStopsAtTheBadRecordKeepingEarlierRows) {
   EXPECT_EQ(t.kh.size(), 2u);
 }
 
+TEST(RecordRegistry, AFileWithoutRecordsIsAnError) {
+  static const struct {
+    const char* text;
+    bool ok;
+  } kCases[] = {{"", false}, {"\n  \n\n", false}, {"kh(1)\n", true}, {"\nkh(1)", true}};
+  for (const auto& c : kCases) {
+    testing::TempDir dir;
+    dir.write("feu/fu12.cns", c.text);
+    StartupTables t;
+    Status s = load_startup_records(dir.prefix() + "feu\\fu12.cns", t);
+    EXPECT_EQ(s.ok(), c.ok) << c.text;
+    if (!s) {
+      EXPECT_NE(s.error().find("fu12.cns: byte 0 (line 1): holds no records"), std::string::npos)
+          << s.error();
+    }
+  }
+}
+
 }  // namespace
 }  // namespace velimora

@@ -107,6 +107,19 @@ TEST_F(ShellTest, RecordFileThatStopsLoadingIsReportedAndStartUpGoesOn) {
   EXPECT_EQ(tk_.windows().size(), 2u);
 }
 
+TEST_F(ShellTest, EmptyRecordFilesAreReportedAndStartUpGoesOn) {
+  dir_.write("feu/fe.cns", "");
+  dir_.write("feu/fu12.cns", "\n\n");
+  start();
+  const std::string messages = tk_.messages();
+  EXPECT_NE(messages.find("fe.cns: byte 0 (line 1): holds no records"), std::string::npos)
+      << messages;
+  EXPECT_NE(messages.find("fu12.cns: byte 0 (line 1): holds no records"), std::string::npos)
+      << messages;
+  EXPECT_EQ(tk_.errors().size(), 2u);
+  EXPECT_EQ(tk_.windows().size(), 2u) << "the program still starts";
+}
+
 TEST_F(ShellTest, WithoutTheMainRecordFileOnlyTheMessageWindowOpens) {
   dir_.write("feu/fu10.cns", "kh(10)\n");
   dir_.write("ch/fh101.txt", "guide\n");
