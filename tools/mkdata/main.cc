@@ -4,6 +4,7 @@
 //   velimora-mkdata [--guide DIR] SOURCE_DIR OUT_DIR
 //   velimora-mkdata [--guide DIR] --synthetic [N] OUT_DIR
 //   velimora-mkdata --help | --version
+//   velimora-mkdata --check DIR
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "mkdata/compiler.h"
+#include "mkdata/folder_check.h"
 #include "mkdata/folder_writer.h"
 #include "mkdata/synthetic.h"
 
@@ -32,9 +34,11 @@ int usage(std::FILE* out = stderr) {
   std::fputs(
       "usage: velimora-mkdata [--guide DIR] SOURCE_DIR OUT_DIR\n"
       "       velimora-mkdata [--guide DIR] --synthetic [N] OUT_DIR\n"
+      "       velimora-mkdata --check DIR\n"
       "Builds the data folder OUT_DIR from the UTF-8 dictionary sources in SOURCE_DIR, or a\n"
       "made-up one of full size with about N lines a part (default 300). Guide texts come\n"
-      "from DIR, by default the folder 'guide' beside SOURCE_DIR.\n",
+      "from DIR, by default the folder 'guide' beside SOURCE_DIR. --check prints one line\n"
+      "'file:line: problem' for every fault of the data folder DIR; exit status 1 if any.\n",
       out);
   return out == stdout ? 0 : 2;
 }
@@ -127,6 +131,15 @@ int run(const Options& o) {
 }  // namespace
 }  // namespace velimora::mkdata
 
+// `--check DIR`: the folder's faults, one line each.
+int check(const std::string& folder) {
+  std::string prefix = folder;
+  if (prefix.empty() || prefix.back() != '/') prefix += '/';
+  const std::vector<std::string> faults = velimora::mkdata::check_data_folder(prefix);
+  for (const std::string& f : faults) std::printf("%s\n", f.c_str());
+  return faults.empty() ? 0 : 1;
+}
+
 int main(int argc, char** argv) {
   const std::string first = argc > 1 ? argv[1] : "";
   if (argc == 2 && first == "--version") {
@@ -134,6 +147,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (argc == 2 && (first == "--help" || first == "-h")) return velimora::mkdata::usage(stdout);
+  if (argc == 3 && first == "--check") return check(argv[2]);
   velimora::mkdata::Options o;
   if (!velimora::mkdata::parse_options(argc, argv, o)) return velimora::mkdata::usage();
   return velimora::mkdata::run(o);
