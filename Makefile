@@ -45,5 +45,16 @@ install: build
 package: build
 	@cd $(BUILD) && cpack -G DEB
 
+sanitize: deps
+	@cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DVELIMORA_SANITIZE=ON -DVELIMORA_BENCH=OFF >/dev/null
+	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	@$(SANITIZER_ENV) ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
+
+fuzz: deps
+	@cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DVELIMORA_FUZZ=ON \
+		-DVELIMORA_GUI=OFF -DVELIMORA_BENCH=OFF -DBUILD_TESTING=OFF >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
+	@bash scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 clean:
-	@rm -rf $(BUILD)
+	@rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
