@@ -31,10 +31,12 @@ std::optional<std::vector<std::string>> read_lines(const std::string& file,
 
 void check_list(const std::string& prefix, const WordList& list, std::vector<std::string>& faults) {
   std::vector<std::optional<std::string>> first(static_cast<std::size_t>(list.parts) + 1);
+  std::vector<bool> read(static_cast<std::size_t>(list.parts) + 1, false);
   for (long part = 1; part <= list.parts; ++part) {
     const std::string file = part_file_name(prefix, list.letter, part);
     std::optional<std::vector<std::string>> lines = read_lines(file, faults);
     if (!lines) continue;
+    read[static_cast<std::size_t>(part)] = true;
     if (!lines->empty()) first[static_cast<std::size_t>(part)] = lines->front();
     for (std::size_t k = 1; k < lines->size(); ++k) {
       if ((*lines)[k] < (*lines)[k - 1]) {
@@ -50,6 +52,7 @@ void check_list(const std::string& prefix, const WordList& list, std::vector<std
   for (long part = list.parts; part >= 1; --part) {
     if (first[static_cast<std::size_t>(part)]) expected = *first[static_cast<std::size_t>(part)];
     const std::size_t k = static_cast<std::size_t>(part - 1);
+    if (!read[static_cast<std::size_t>(part)]) continue;  // reported above; no head to expect
     if (k >= heads->size()) {
       faults.push_back(at(head, part, "missing: the head of part " + std::to_string(part)));
     } else if ((*heads)[k] != expected) {
