@@ -6,7 +6,16 @@ CMAKE_FLAGS += -DVELIMORA_WERROR=ON
 endif
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test bench analysis-report coverage-report t-gaps install package clean
+.PHONY: deps configure build run test bench analysis-report coverage-report t-gaps install package sanitize fuzz clean
+
+# Instrumented builds, each in its own folder: `make sanitize` runs the whole test suite under
+# AddressSanitizer and UndefinedBehaviorSanitizer; `make fuzz FUZZ_SECONDS=N` builds the
+# libFuzzer targets with clang and runs each for N seconds.
+SANITIZE_BUILD ?= build-sanitize
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 deps:
 	@bash scripts/install-deps.sh
