@@ -4,6 +4,7 @@
 #include "shell/startup.h"
 #include "text/files.h"
 #include "text/primitives.h"
+#include "wordlists/headword_completion.h"
 
 namespace velimora {
 namespace {
@@ -14,45 +15,57 @@ static constexpr QueryCommand kQueryCommands[] = {
     {10006, " [F-D,D-F]",
      "ord til opslag\n(eller bogstav + nummer p\xE5 leksikonfil):\n"
      "\nword to be looked up\n(or letter + no. of dictionary file):",
-     " ord ind / input word", "", true, "F2"},
+     " ord ind / input word", "", true, "F2", "Look up",
+     "Sl\xE5 et finsk eller dansk ord op (F2) / Look up a Finnish or Danish word (F2)"},
     {10007, "[full articles +]",
      "ord til opslag, hele artikler:\n"
      "\nword to be looked up,\nfull articles:",
-     " tilf\xF8jer et fortegn '+' / adds a sign '+'", "+", false, "F3"},
+     " tilf\xF8jer et fortegn '+' / adds a sign '+'", "+", false, "F3", "Full articles",
+     "Hele artikler (F3) / Full articles (F3)"},
     {10008, "[+-]",
      "artikler uden oms\xE6tning\n"
      "\narticles as they are in the dictionary",
-     " tilf\xF8jer fortegn '+-' / adds signs '+-'", "+-", false, "F4"},
+     " tilf\xF8jer fortegn '+-' / adds signs '+-'", "+-", false, "F4", "Articles as written",
+     "Artikler som i ordbogen, uden oms\xE6tning (F4) / Articles as they are in the dictionary "
+     "(F4)"},
     {10009, "[,+]",
      "kun lommeordbogen:\n"
      "\nthe pocket dictionary only:",
-     " tilf\xF8jer fortegn ',+' / adds signs ',+'", ",+", false, "F5"},
+     " tilf\xF8jer fortegn ',+' / adds signs ',+'", ",+", false, "F5", "Pocket dictionary",
+     "Kun lommeordbogen (F5) / The pocket dictionary only (F5)"},
     {10010, "[(D-)F _]",
      "finsk ord i dansk-finsk ordbog\n\nFinnish word in Danish-Finnish dictionary:",
-     " tilf\xF8jer et fortegn '_' / adds a sign '_'", "_", false, "F6"},
+     " tilf\xF8jer et fortegn '_' / adds a sign '_'", "_", false, "F6", "Finnish word in D-F",
+     "Finsk ord i dansk-finsk ordbog (F6) / Finnish word in the Danish-Finnish dictionary (F6)"},
     {10011, "[(F-)D ,]",
      "dansk ord i finsk-dansk ordbog\n\nDanish word in Finnish-Danish dictionary:",
-     " tilf\xF8jer et fortegn ',' / adds a sign ','", ",", false, "F7"},
+     " tilf\xF8jer et fortegn ',' / adds a sign ','", ",", false, "F7", "Danish word in F-D",
+     "Dansk ord i finsk-dansk ordbog (F7) / Danish word in the Finnish-Danish dictionary (F7)"},
     {10012, "[F analysis -]",
      "finsk ord til opslag og analyse:\n"
      "\nFinnish word to be looked up\nand analysed:",
-     " tilf\xF8jer et fortegn '-' / adds a sign '-'", "-", false, "F8"},
+     " tilf\xF8jer et fortegn '-' / adds a sign '-'", "-", false, "F8", "Finnish analysis",
+     "Sl\xE5 op og analys\xE9r et finsk ord (F8) / Look up and analyse a Finnish word (F8)"},
     {10013, "[,-]",
      "finsk ord til hurtig analyse:\n"
      "\nFinnish word for faster analysis:",
-     " tilf\xF8jer fortegn ',-' / adds signs ',-'", ",-", false, "F9"},
+     " tilf\xF8jer fortegn ',-' / adds signs ',-'", ",-", false, "F9", "Faster Finnish analysis",
+     "Hurtig analyse af et finsk ord (F9) / Faster analysis of a Finnish word (F9)"},
     {10014, "[D analysis --]",
      "dansk ord til opslag og analyse:\n"
      "\nDanish word to be looked up\nand analysed:",
-     " tilf\xF8jer fortegn '--' / adds signs '--'", "--", false, "F10"},
+     " tilf\xF8jer fortegn '--' / adds signs '--'", "--", false, "F10", "Danish analysis",
+     "Sl\xE5 op og analys\xE9r et dansk ord (F10) / Look up and analyse a Danish word (F10)"},
     {10015, "[F reverse k_]",
      "sl\xE5 op i bagl\xE6ns finsk ordliste,\n"
      "\nlook up in reverse Finnish word list:",
-     " tilf\xF8jer k_ foran / adds 'k_' in front", "k_", true, "F11"},
+     " tilf\xF8jer k_ foran / adds 'k_' in front", "k_", true, "F11", "Finnish reverse list",
+     "Bagl\xE6ns finsk ordliste (F11) / Reverse Finnish word list (F11)"},
     {10016, "[D reverse b_]",
      "sl\xE5 op i bagl\xE6ns dansk ordliste,\n"
      "\nlook up in reverse Danish word list:",
-     " tilf\xF8jer 'b_' foran / adds 'b_' in front", "b_", true, "F12"},
+     " tilf\xF8jer 'b_' foran / adds 'b_' in front", "b_", true, "F12", "Danish reverse list",
+     "Bagl\xE6ns dansk ordliste (F12) / Reverse Danish word list (F12)"},
 };
 
 // The guide commands: the first four in "[vejledning]", the last four in "[Guide]". Both
@@ -82,7 +95,7 @@ static constexpr std::string_view kWelcomeParts[] = {
 };
 
 ui::MenuCommand menu_item(const GuideCommand& g) {
-  return {g.id, g.menu_text, g.shortcut};
+  return {g.id, g.menu_text, g.shortcut, {}};
 }
 
 // The message line of a data folder without its main record file.
@@ -113,7 +126,7 @@ MainWindow::MainWindow(Session& s, ui::Toolkit& tk, std::string data_prefix)
     : s_(s), tk_(tk), data_prefix_(std::move(data_prefix)), windows_(s, tk) {
   s_.frontend = this;
   for (const QueryCommand& c : kQueryCommands)
-    buttons_.push_back({c.id, c.menu_text, c.shortcut});
+    buttons_.push_back({c.id, c.menu_text, c.shortcut, c.tip});
   for (std::size_t i = 0; i < std::size(kGuideCommands); ++i) {
     (i < kDanishGuides ? danish_guides_ : english_guides_).push_back(menu_item(kGuideCommands[i]));
   }
@@ -183,6 +196,22 @@ bool MainWindow::on_create() {
   windows_.win_editor_create(tk_.task_window(), " ", 0);
   ud("", " ");
   return true;
+}
+
+std::vector<std::string> MainWindow::complete(std::string_view typed) {
+  if (!has_data()) return {};
+  return complete_headword(s_, s_.data_prefix, typed, kCompletions);
+}
+
+bool MainWindow::run_command(int command, std::string_view input) {
+  if (!has_data()) return false;
+  for (const QueryCommand& c : kQueryCommands) {
+    if (c.id != command) continue;
+    if (c.non_blank && !has_token(input)) return false;
+    ud(c.sign, input);
+    return true;
+  }
+  return false;
 }
 
 void MainWindow::run_query_command(const QueryCommand& command) {

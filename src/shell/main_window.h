@@ -24,6 +24,8 @@ struct QueryCommand {
   std::string_view sign;
   bool non_blank;  // an empty or blank answer runs nothing
   std::string_view shortcut;
+  std::string_view name;  // short English name, for the search field's command choice
+  std::string_view tip;   // what it does, Danish / English, with its key
 };
 
 // A menu command that shows a guide text (a file relative to the data folder).
@@ -67,6 +69,19 @@ class MainWindow : public Frontend {
 
   // `ud`: runs sign + input as a query and appends its result to the results window.
   void ud(std::string_view sign, std::string_view input);
+
+  // Runs the input as the query command `command` (an id of query_commands()) the way its
+  // prompt does once answered: nothing when start-up found no data, or when the command needs
+  // a word and the input is blank. False when nothing ran.
+  bool run_command(int command, std::string_view input);
+
+  // The search field's completion: up to kCompletions headwords of the dictionaries that
+  // begin with `typed`, in their order.
+  static constexpr std::size_t kCompletions = 10;
+  std::vector<std::string> complete(std::string_view typed);
+
+  // Whether start-up found the data folder's main record file.
+  bool has_data() const { return s_.shell.lix.has_value(); }
 
   TextWindows& windows() { return windows_; }
 

@@ -119,11 +119,22 @@ ui::Window TextWindows::win_lexicon_create(ui::Window parent, std::string_view t
 void TextWindows::ed4(ui::Window parent, std::string_view text, int level) {
   if (rewin_ == ui::kNoWindow) {
     win_editor_create(parent, text, level);
+    tell_shown(1);
     return;
   }
   const std::string separator = s_.shell.endret4.take() ? "\n" : "";
   tk_.win_set_focus(rewin_);
+  const int start =
+      shown_ ? static_cast<int>(tk_.edit_get_text(rewin_).size() + separator.size()) + 1 : 0;
   tk_.edit_append_str(rewin_, one_char_line_breaks(separator + std::string(text)));
+  tell_shown(start);
+}
+
+void TextWindows::tell_shown(int start) {
+  if (!pending_) return;
+  const std::string query = std::move(*pending_);
+  pending_.reset();
+  if (shown_) shown_(query, start);
 }
 
 std::optional<std::string> TextWindows::dobk(ui::Window w) {
@@ -142,12 +153,15 @@ std::optional<std::string> TextWindows::dobk(ui::Window w) {
 
 std::optional<std::string> TextWindows::run_query(const std::string& query) {
   tk_.msg_write(std::string(within_query_limit(query)) + "\n");
+  std::optional<std::string> result;
   try {
-    return go2(s_, query);
+    result = go2(s_, query);
   } catch (const std::exception& e) {
     report_error(tk_, "the query \"" + query + "\" stopped: " + e.what());
-    return std::nullopt;
   }
+  pending_ = query;
+  if (!result) tell_shown(0);
+  return result;
 }
 
 bool TextWindows::win_editor_eh(ui::Window w, const ui::Event& e) {

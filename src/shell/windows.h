@@ -3,6 +3,7 @@
 #ifndef VELIMORA_SHELL_WINDOWS_H_
 #define VELIMORA_SHELL_WINDOWS_H_
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -61,10 +62,20 @@ class TextWindows {
   // The registered results window (`rewin`), or none.
   ui::Window results_window() const { return rewin_; }
 
+  // Told of every query run through run_query: the query and the 1-based position in the
+  // results window at which its appended text starts, 0 when it appended nothing. For the
+  // history of a desktop front end; none is told by default.
+  using ShownHandler = std::function<void(const std::string& query, int start)>;
+  void on_shown(ShownHandler handler) { shown_ = std::move(handler); }
+
  private:
+  void tell_shown(int start);
+
   Session& s_;
   ui::Toolkit& tk_;
   ui::Window rewin_ = ui::kNoWindow;
+  ShownHandler shown_;
+  std::optional<std::string> pending_;  // the query whose result ed4 appends next
 };
 
 }  // namespace velimora

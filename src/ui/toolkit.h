@@ -75,6 +75,7 @@ struct MenuCommand {
   int id = 0;
   std::string_view text;
   std::string_view shortcut;
+  std::string_view tooltip;  // shown when the pointer rests on it (may be empty)
 };
 struct PullDownMenu {
   std::string_view title;

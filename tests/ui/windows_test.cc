@@ -283,5 +283,22 @@ TEST_F(StartedShellTest, CommandsFromALexiconWindowGoToTheTaskWindow) {
   EXPECT_EQ(tk_.prompts().size(), 2u);
 }
 
+// The history of a desktop front end learns where each query's text starts.
+TEST_F(StartedShellTest, EveryQueryIsToldWithWhereItsTextStarts) {
+  std::vector<std::pair<std::string, int>> shown;
+  shell_->windows().on_shown(
+      [&shown](const std::string& q, int start) { shown.emplace_back(q, start); });
+  shell_->ud("", "talo");
+  const int word = add_line(tk_, results_id(), "\nsee -kala");
+  tk_.double_click(results_id(), word + 6);
+  ASSERT_EQ(shown.size(), 2u);
+  const std::optional<std::string> talo = reference({"talo"});
+  const std::optional<std::string> kala = reference({"talo", "-kala"});
+  ASSERT_TRUE(talo && kala);
+  EXPECT_EQ(shown[0], std::make_pair(std::string("talo"), 3)) << "after \" \" and a line break";
+  EXPECT_EQ(shown[1].first, "-kala");
+  EXPECT_EQ(results().text.substr(static_cast<std::size_t>(shown[1].second - 1)), *kala);
+}
+
 }  // namespace
 }  // namespace velimora
