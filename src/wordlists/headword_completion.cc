@@ -3,22 +3,14 @@
 #include <algorithm>
 #include <memory>
 
-#include "lookup/data_files.h"
+#include "datafolder/layout.h"
 #include "wordlists/list_helpers.h"
-#include "wordlists/word_lists.h"
 
 namespace velimora {
 namespace {
 
 // The article lists whose headwords are offered: I, C, T, R.
 constexpr char kArticleLists[] = {'i', 'c', 't', 'r'};
-
-int parts_of(char letter) {
-  for (const WordList& list : nqrt) {
-    if (list.letter == letter) return list.parts;
-  }
-  return 0;
-}
 
 // The headword of an article line: up to the first blank, without a leading '"'.
 std::string_view headword_of(std::string_view line) {
@@ -29,9 +21,10 @@ std::string_view headword_of(std::string_view line) {
 // The first part that can hold a line beginning with the prefix: the last part whose first
 // line is not above the prefix (part 1 when every part starts above it).
 int first_part(Session& s, std::string_view data_prefix, char letter, std::string_view prefix) {
-  std::shared_ptr<const CachedFile> heads = s.files.get(part_file_name(data_prefix, letter, 0));
+  std::shared_ptr<const CachedFile> heads =
+      s.files.get(part_file_name(data_prefix, letter, kHeadPart));
   if (heads == nullptr) return 1;
-  const int parts = std::min(parts_of(letter), static_cast<int>(heads->line_count()));
+  const int parts = std::min(part_count(letter), static_cast<int>(heads->line_count()));
   int lo = 1;  // head lines are sorted: binary search for the last one <= prefix
   int hi = parts;
   while (lo < hi) {
@@ -49,7 +42,7 @@ int first_part(Session& s, std::string_view data_prefix, char letter, std::strin
 void collect(Session& s, std::string_view data_prefix, char letter, std::string_view prefix,
              std::size_t limit, std::vector<std::string>& out) {
   const std::size_t before = out.size();
-  for (int part = first_part(s, data_prefix, letter, prefix); part <= parts_of(letter); ++part) {
+  for (int part = first_part(s, data_prefix, letter, prefix); part <= part_count(letter); ++part) {
     std::shared_ptr<const CachedFile> file = s.files.get(part_file_name(data_prefix, letter, part));
     if (file == nullptr) continue;
     for (std::size_t n = 1; n <= file->line_count(); ++n) {

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/session.h"
+#include "session/session.h"
 
 namespace velimora {
 
