@@ -27,7 +27,7 @@ TEST(SourceContent, HasTheSizeOfAUsefulSampleDictionary) {
     int at_least;
   } kFiles[] = {
       {"fi-da.txt", 5000},
-      {"da-fi.txt", 2650},
+      {"da-fi.txt", 2800},
       {"fi-compounds.txt", 1000},
       {"pocket.txt", 1500},
       {"da-compounds.txt", 370},
