@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""How well the morphological analysis finds base words: recall and precision per category.
+"""How well the morphological analysis finds base words: recall, precision and top-1 per category.
 
 Runs every form of tests/data/analysis-forms.tsv through velimora-query as an analysis query
 (-FORM for Finnish, --FORM for Danish), one process per form with a time limit, reads the
@@ -9,6 +9,15 @@ headwords of the articles in the output and prints, per category, per language a
   recall     the share of forms whose output shows an article of the form's base word
   precision  of all articles shown for the forms, the share whose headword is the form's base
              word ("n/a" when no article was shown)
+  top-1      the share of forms whose first reading shown is of the base word: the first
+             block of the output (an analysis line and its articles, or the articles of a
+             whole-word hit) names the base word as its word (the last article of an analysis
+             block: the head of a compound cut into parts; the first of a whole-word hit) and,
+             when the line names a reading (fifth column), its analysis line names that reading
+
+A form whose base is "-" is a non-word: it should get no analysis at all. Non-words are kept
+out of the figures above; they are counted apart, per category, with the share that gets an
+analysis anyway (an analysis line or an article: a false analysis).
 
 A form whose base is "!WORD" is a wrong form that must not read as WORD (a regular ending on a
 word whose article lists the irregular form: mandene for mænd). Such forms are kept out of the
@@ -46,18 +55,31 @@ ARTICLE_LINE = re.compile(
     r"^ {2,3}(?:[^\W\d_]+(?:\(\d+\))?: +)?\([A-Za-z]\d+[,;][^)]*\) *>(\S+)(?:\s|$)")
 
 
+NON_WORD = "-"  # the base column of a form that should get no analysis
 AVOID = "!"  # the base column of a wrong form: "!WORD", must not read as WORD
+
+# An analysis line: "   Analysis :  suur/in  =  suurI4.in0  (superl.) [-est]  ..."; the text
+# after " = " holds the pieces and the reading.
+ANALYSIS_LINE = re.compile(r"^ +Analysis : .*? = +(.*)$")
 
 
 class Form:
-    def __init__(self, language, category, form, base, line_number):
+    def __init__(self, language, category, form, base, reading, line_number):
         self.language = language
         self.category = category
         self.form = form
         self.base = base
+        self.reading = reading  # a text the first analysis line must hold for top-1, or None
         self.line_number = line_number
         self.headwords = []  # one per article line shown, in output order
+        self.analyses = []  # the text after " = " of every analysis line, in output order
+        self.first_word = None  # the word of the first block that shows an article
+        self.first_reading = None  # the analysis text of that block (None: a whole-word hit)
         self.problem = None  # why the query gave no usable output (crash, time-out, error)
+
+    @property
+    def query(self):
+        return QUERY_SIGN[self.language] + self.form
 
     @property
     def avoided(self):
@@ -69,12 +91,24 @@ class Form:
         return self.problem is None and self.avoided in self.headwords
 
     @property
-    def query(self):
-        return QUERY_SIGN[self.language] + self.form
+    def non_word(self):
+        return self.base == NON_WORD
 
     @property
     def found(self):
         return self.problem is None and self.base in self.headwords
+
+    @property
+    def top1(self):
+        if self.problem or self.first_word != self.base:
+            return False
+        return self.reading is None or (self.first_reading is not None
+                                        and self.reading in self.first_reading)
+
+    @property
+    def analysed(self):
+        """A non-word's output shows an analysis (counted as a false analysis)."""
+        return self.problem is None and bool(self.headwords or self.analyses)
 
     @property
     def matching(self):
@@ -94,14 +128,18 @@ def read_forms(path):
             if not line.strip() or line.lstrip().startswith("#"):
                 continue
             cols = line.split("\t")
-            if len(cols) != 4 or not all(c.strip() for c in cols):
-                warnings.append(f"{path}:{number}: expected 4 tab-separated columns, skipped")
+            if len(cols) not in (4, 5) or not all(c.strip() for c in cols):
+                warnings.append(f"{path}:{number}: expected 4 or 5 tab-separated columns, skipped")
                 continue
-            language, category, form, base = (c.strip() for c in cols)
+            language, category, form, base = (c.strip() for c in cols[:4])
+            reading = cols[4].strip() if len(cols) == 5 else None
             if language not in LANGUAGES:
                 warnings.append(f"{path}:{number}: unknown language {language!r}, skipped")
                 continue
-            forms.append(Form(language, category, form, base, number))
+            if base == NON_WORD and reading is not None:
+                warnings.append(f"{path}:{number}: a non-word has no reading, skipped")
+                continue
+            forms.append(Form(language, category, form, base, reading, number))
     return forms, warnings
 
 
@@ -133,13 +171,23 @@ def preflight(program, data, timeout):
     return None
 
 
-def headwords_of(output):
-    words = []
+def read_output(form, output):
+    blocks = [(None, [])]  # (analysis text or None, headwords), in output order
     for line in output.splitlines():
         m = ARTICLE_LINE.match(line)
         if m:
-            words.append(m.group(1))
-    return words
+            form.headwords.append(m.group(1))
+            blocks[-1][1].append(m.group(1))
+            continue
+        m = ANALYSIS_LINE.match(line)
+        if m:
+            form.analyses.append(m.group(1))
+            blocks.append((m.group(1), []))
+    for reading, words in blocks:
+        if words:
+            form.first_reading = reading
+            form.first_word = words[-1] if reading is not None else words[0]
+            break
 
 
 def describe_exit(code):
@@ -166,7 +214,7 @@ def run_form(form, program, data, timeout):
         last = p.stderr.decode("utf-8", "replace").strip().splitlines()
         form.problem = describe_exit(p.returncode) + (f": {last[-1]}" if last else "")
         return form
-    form.headwords = headwords_of(p.stdout.decode("utf-8", "replace"))
+    read_output(form, p.stdout.decode("utf-8", "replace"))
     return form
 
 
@@ -174,78 +222,90 @@ def percent(part, whole):
     return f"{100.0 * part / whole:5.1f}%" if whole else "  n/a"
 
 
+def share(part, whole):
+    return f"{percent(part, whole)} {f'({part}/{whole})':>11}"
+
+
 def figures(forms):
     n = len(forms)
     found = sum(1 for f in forms if f.found)
+    top = sum(1 for f in forms if f.top1)
     shown = sum(f.shown for f in forms)
     matching = sum(f.matching for f in forms)
     problems = sum(1 for f in forms if f.problem)
-    recall = f"{percent(found, n)} {f'({found}/{n})':>11}"
-    if shown:
-        precision = f"{percent(matching, shown)} {f'({matching}/{shown})':>11}"
-    else:
-        precision = f"{'n/a':>6} {'(0 shown)':>11}"
+    precision = share(matching, shown) if shown else f"{'n/a':>6} {'(0 shown)':>11}"
     extra = f"  {problems} failed" if problems else ""
-    return n, recall, precision, extra
+    return n, share(found, n), precision, share(top, n), extra
+
+
+def by_category(forms):
+    categories = OrderedDict()
+    for f in forms:
+        categories.setdefault(f.category, []).append(f)
+    return categories
 
 
 def print_report(forms, out):
-    width = max([len("category")] + [len(f.category) for f in forms] + [len("all Finnish")])
-    head = f"{'category':<{width}}  {'forms':>5}  {'recall':>18}  {'precision':>18}"
+    words = [f for f in forms if not f.non_word]
+    non_words = [f for f in forms if f.non_word]
+    width = max([len("category"), len("all Finnish non-words")] + [len(f.category) for f in forms])
+    head = (f"{'category':<{width}}  {'forms':>5}  {'recall':>18}  {'precision':>18}"
+            f"  {'top-1':>18}")
     rule = "-" * len(head)
 
     def row(name, group):
-        n, recall, precision, extra = figures(group)
-        print(f"{name:<{width}}  {n:>5}  {recall:>18}  {precision:>18}{extra}", file=out)
+        n, recall, precision, top, extra = figures(group)
+        print(f"{name:<{width}}  {n:>5}  {recall:>18}  {precision:>18}  {top:>18}{extra}",
+              file=out)
 
     print("Analysis report: base words found by the analysis", file=out)
     print("recall: forms whose output shows an article of the base word; "
-          "precision: articles shown whose headword is the base word", file=out)
+          "precision: articles shown whose headword is the base word;", file=out)
+    print("top-1: forms whose first reading shown is of the base word (the head of a compound) "
+          "and names the expected reading, where one is given", file=out)
+    if words:
+        print(file=out)
+        print(head, file=out)
+        for language in LANGUAGES:
+            group = [f for f in words if f.language == language]
+            if not group:
+                continue
+            print(rule, file=out)
+            for name, members in by_category(group).items():
+                row(name, members)
+            print(rule, file=out)
+            row(f"all {LANGUAGE_NAME[language]}", group)
+        print(rule, file=out)
+        row("all", words)
+    if non_words:
+        print_non_words(non_words, width, out)
+
+
+def print_non_words(non_words, width, out):
+    head = f"{'category':<{width}}  {'forms':>5}  {'false analyses':>18}"
+    rule = "-" * len(head)
+
+    def row(name, group):
+        wrong = sum(1 for f in group if f.analysed)
+        problems = sum(1 for f in group if f.problem)
+        extra = f"  {problems} failed" if problems else ""
+        print(f"{name:<{width}}  {len(group):>5}  {share(wrong, len(group)):>18}{extra}",
+              file=out)
+
+    print(file=out)
+    print("Non-words: forms that are no word of the language; false analyses: those whose "
+          "output shows an analysis or an article", file=out)
     print(file=out)
     print(head, file=out)
     for language in LANGUAGES:
-        group = [f for f in forms if f.language == language]
+        group = [f for f in non_words if f.language == language]
         if not group:
             continue
         print(rule, file=out)
-        categories = OrderedDict()
-        for f in group:
-            categories.setdefault(f.category, []).append(f)
-        for name, members in categories.items():
+        for name, members in by_category(group).items():
             row(name, members)
         print(rule, file=out)
-        row(f"all {LANGUAGE_NAME[language]}", group)
-    print(rule, file=out)
-    row("all", forms)
-
-
-def print_problems(forms, out):
-    problems = [f for f in forms if f.problem]
-    if not problems:
-        return
-    print(file=out)
-    print(f"Queries that crashed, failed or timed out ({len(problems)}; counted as misses):",
-          file=out)
-    for f in problems:
-        print(f"  {f.category:<20} {f.query:<24} {f.problem}", file=out)
-
-
-def print_failures(forms, out):
-    misses = [f for f in forms if not f.found]
-    print(file=out)
-    print(f"Forms whose output shows no article of the base word ({len(misses)}):", file=out)
-    current = None
-    for f in misses:
-        if f.category != current:
-            current = f.category
-            print(f"  {current}", file=out)
-        if f.problem:
-            shown = f.problem
-        elif f.headwords:
-            shown = "shown: " + " ".join(OrderedDict.fromkeys(f.headwords))
-        else:
-            shown = "no articles shown"
-        print(f"    {f.query:<24} base {f.base:<18} {shown}", file=out)
+        row(f"all {LANGUAGE_NAME[language]} non-words", group)
 
 
 def print_wrong_forms(wrong, out):
@@ -265,9 +325,51 @@ def print_wrong_forms(wrong, out):
             print(f"    {f.query:<24} shows {f.avoided}", file=out)
 
 
+def print_problems(forms, out):
+    problems = [f for f in forms if f.problem]
+    if not problems:
+        return
+    print(file=out)
+    print(f"Queries that crashed, failed or timed out ({len(problems)}; counted as misses):",
+          file=out)
+    for f in problems:
+        print(f"  {f.category:<20} {f.query:<24} {f.problem}", file=out)
+
+
+def print_failures(forms, out):
+    misses = [f for f in forms if not f.non_word and not f.top1]
+    print(file=out)
+    print(f"Forms whose first reading is not of the base word or does not name the expected "
+          f"reading ({len(misses)}; * = the base word's article is not shown at all):", file=out)
+    current = None
+    for f in misses:
+        if f.category != current:
+            current = f.category
+            print(f"  {current}", file=out)
+        if f.problem:
+            shown = f.problem
+        elif f.headwords:
+            shown = "shown: " + " ".join(OrderedDict.fromkeys(f.headwords))
+            first = f.first_reading if f.first_reading is not None else "a whole-word hit"
+            shown += f"; first: {f.first_word}, {first}"
+            if f.reading is not None:
+                shown += f"; wanted {f.reading!r}"
+        else:
+            shown = "no articles shown"
+        mark = " " if f.found else "*"
+        print(f"   {mark}{f.query:<24} base {f.base:<18} {shown}", file=out)
+    wrong = [f for f in forms if f.non_word and f.analysed]
+    if wrong:
+        print(file=out)
+        print(f"Non-words with an analysis ({len(wrong)}):", file=out)
+        for f in wrong:
+            shown = " ".join(OrderedDict.fromkeys(f.headwords)) or (f.analyses[0] if f.analyses else "")
+            print(f"    {f.query:<24} shown: {shown}", file=out)
+
+
 def main(argv):
     ap = argparse.ArgumentParser(
-        description="Recall and precision of the analysis on the list of inflected forms.")
+        description="Recall, precision and top-1 of the analysis on the list of inflected forms.")
     ap.add_argument("program", nargs="?", default=DEFAULT_PROGRAM,
                     help="velimora-query (default: build/apps/velimora-query/velimora-query)")
     ap.add_argument("--data", metavar="DIR",
@@ -275,7 +377,8 @@ def main(argv):
     ap.add_argument("--forms", metavar="FILE", default=DEFAULT_FORMS,
                     help="the forms list (default: tests/data/analysis-forms.tsv)")
     ap.add_argument("--failures", action="store_true",
-                    help="also list the forms that fail recall, with the headwords shown")
+                    help="also list the forms that fail top-1 (marking those that fail recall) "
+                         "and the non-words that get an analysis")
     ap.add_argument("--timeout", type=float, default=10.0, metavar="SECONDS",
                     help="time limit of one query process (default: 10)")
     ap.add_argument("--jobs", type=int, default=os.cpu_count() or 1, metavar="N",
