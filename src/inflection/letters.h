@@ -6,8 +6,9 @@
 //
 // Texts are single-byte. The Nordic letters exist in two encodings that the rules treat as two
 // distinct letters: code page 850 and Windows-1252 / ISO 8859-1. Every set that names a: or o:
-// holds both bytes unless a rule says "850 only"; two-letter table entries are written in both
-// spellings as separate rows, never mixed.
+// holds both bytes (the dictionary is Windows-1252, so a set with the 850 byte alone would miss
+// every real word); two-letter table entries are written in both spellings as separate rows,
+// never mixed.
 #pragma once
 
 #include <array>

@@ -75,7 +75,7 @@ constexpr ItseRow kItse[] = {
   {  5, [](const I& x) { return x.v3 == 'i' && in(x.a1, "ei"); },                     "",  kClassC0, kNone, "I",    kGo },
   {  6, [](const I& x) { return x.v3 == 'o' && in(x.a1, "ao"); },                     "",  kClassC0, kNone, "O",    kGo },
   {  7, [](const I& x) { return x.v3 == 'u' && in(x.a1, "au"); },                     "",  kClassC0, kNone, "U",    kGo },
-  {  8, [](const I& x) { return x.v3 == 'y' && in(x.a1, "y\x84"); },                  "",  kClassC0, kNone, "Y",    kGo },    // a: 850 only
+  {  8, [](const I& x) { return x.v3 == 'y' && in(x.a1, "y\x84\xE4"); },              "",  kClassC0, kNone, "Y",    kGo },    // a: both
   {  9, [](const I& x) { return x.v3 == '\x84' && in(x.a1, "eiy\x84\x94"); },         "",  kClassC0, kNone, "\x8E", kStop },  // 850
   { 10, [](const I& x) { return x.v3 == '\xE4' && in(x.a1, "eiy\xE4\xF6"); },         "",  kClassC0, kNone, "\xC4", kStop },  // 1252
   { 11, [](const I& x) { return x.v3 == '\x94' && in(x.a1, "\x84\x94"); },            "",  kClassC0, kNone, "\x99", kGo },    // 850

@@ -37,9 +37,12 @@ constexpr PlainKind kPlainKinds[] = {
 // A plain hit shown directly.
 constexpr int kDirectKind = 16;
 
-// One-letter words: a i o u y, and à æ ø å ä ö in code page 850.
-constexpr std::string_view kOneLetterWords[] = {"a",    "i",    "o",    "u",    "y",   "\x85",
-                                                "\x91", "\x9B", "\x86", "\x84", "\x94"};
+// One-letter words: a i o u y, and a` ae oe aa a: o: in code page 850 and in Windows-1252 (the
+// dictionary's own encoding: with the 850 bytes alone the Danish words aa and oe never matched).
+constexpr std::string_view kOneLetterWords[] = {
+    "a",    "i",    "o",    "u",    "y",              //
+    "\x85", "\x91", "\x9B", "\x86", "\x84", "\x94",   // code page 850
+    "\xE0", "\xE6", "\xF8", "\xE5", "\xE4", "\xF6"};  // Windows-1252
 
 // The no-tail marker and the compound mark of the matcher.
 constexpr std::string_view kCompoundMark = "#  ";

@@ -190,6 +190,7 @@ const FinnishCase kFinnishCases[] = {
     {"Rule29_tietaa850_tiedan", "tiet\x84\x84", '2', "tied\x84n", {{29, "tied", 1, "\x84", 2}}},
     // The same with a: in Windows-1252, the encoding of the data folder (tieta:a:, tieda:n).
     {"Rule29_tietaa1252_tiedan", "tiet\xE4\xE4", '2', "tied\xE4n", {{29, "tied", 1, "\xE4", 2}}},
+    {"Rule29_tietaa1252_tiesi", "tiet\xE4\xE4", '2', "tiesi", {{29, "ties", 0, "j", 2}}},
     // Rule 30: -da, -da: after a long vowel.
     {"Rule30_saada_saan", "saada", '2', "saan", {{30, "saa", 0, "w", 2}}},
     {"Rule30_juoda_join", "juoda", '2', "join", {{30, "jo", 1, "w", 2}}},

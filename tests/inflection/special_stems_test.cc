@@ -245,9 +245,9 @@ TEST(Itse, OneCasePerAlternative) {
   // 7. V3 = u: the documented cases.
   EXPECT_EQ(RunItse("u", "n", 1, "u"), (I{{"", 1, "", "U"}, {"", 1, "u", "T"}}));
   EXPECT_EQ(RunItse("a", "n", 1, "u"), (I{{"", 1, "", "U"}}));
-  // 8. V3 = y, a1 = y or a: in code page 850 only.
+  // 8. V3 = y, a1 = y or a: in either encoding (hyly-ta:, hylka:a:n).
   EXPECT_EQ(RunItse("\x84", "n", 1, "y"), (I{{"", 1, "", "Y"}}));
-  EXPECT_EQ(RunItse("\xE4", "n", 1, "y"), I{});
+  EXPECT_EQ(RunItse("\xE4", "n", 1, "y"), (I{{"", 1, "", "Y"}}));
   EXPECT_EQ(RunItse("y", "n", 1, "y"), (I{{"", 1, "", "Y"}, {"", 1, "y", "T"}}));
   // 9. V3 = a: (850), letters in 850: mark A: 0x8E; then stop (13 is not offered for y).
   EXPECT_EQ(RunItse("e", "n", 1, "\x84"), (I{{"", 1, "", "\x8E"}}));
