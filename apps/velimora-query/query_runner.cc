@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "json_output.h"
+#include "shell/analysis_notice.h"
 #include "shell/data_folder.h"
 #include "shell/driver.h"
 #include "shell/startup.h"
@@ -56,10 +57,13 @@ bool QueryRunner::run(const std::string& query) {
 void QueryRunner::run_converted(const std::string& typed, const std::string& query) {
   if (json_ && !starting_) {
     windows_.clear();
-    go2(session_, query);
+    const std::optional<std::string> result = go2(session_, query);
     QueryResult r{typed, &session_.shown, {cp1252_to_utf8(query)}, windows_};
     for (const std::string& m : session_.shown.messages)
       r.messages.push_back(cp1252_to_utf8(m));
+    if (const std::optional<std::string> notice = nothing_found_line(query, result)) {
+      r.messages.push_back(cp1252_to_utf8(notice->substr(0, notice->size() - 1)));
+    }
     out_ << json_line(r, cp1252_);
     out_.flush();
     return;
@@ -68,6 +72,9 @@ void QueryRunner::run_converted(const std::string& typed, const std::string& que
   std::optional<std::string> result = go2(session_, query);
   for (const std::string& m : session_.shown.messages)
     write(err_, m + "\n");
+  if (const std::optional<std::string> notice = nothing_found_line(query, result)) {
+    write(err_, *notice);
+  }
   if (!result || (json_ && starting_)) return;
   // The first result after start-up follows a line break, as in the results window.
   std::string separator = session_.shell.endret4.take() ? "\n" : "";

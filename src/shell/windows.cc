@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "shell/analysis_notice.h"
 #include "shell/driver.h"
 #include "text/charclass.h"
 #include "text/primitives.h"
@@ -156,6 +157,9 @@ std::optional<std::string> TextWindows::run_query(const std::string& query) {
   std::optional<std::string> result;
   try {
     result = go2(s_, query);
+    if (const std::optional<std::string> notice = nothing_found_line(query, result)) {
+      tk_.msg_write(*notice);
+    }
   } catch (const std::exception& e) {
     report_error(tk_, "the query \"" + query + "\" stopped: " + e.what());
   }

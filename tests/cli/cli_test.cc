@@ -30,7 +30,8 @@ Outcome run(const std::string& args, const std::string& input = "") {
   FILE* p = ::popen(cmd.c_str(), "r");
   char buf[4096];
   std::size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
+  while ((n = std::fread(buf, 1, sizeof buf, p)) > 0)
+    r.out.append(buf, n);
   int st = ::pclose(p);
   r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
   std::ifstream e(io.path() + "/err", std::ios::binary);
@@ -153,6 +154,63 @@ TEST(Cli, StemsListsEveryCandidateInOrder) {
     Outcome r = run(c.args);
     EXPECT_EQ(r.out, c.out) << c.args;
     EXPECT_EQ(r.status, c.status) << c.args;
+  }
+}
+
+// A verb in -a: gets the same candidates as the -a verb of the same shape: the Windows-1252 a:
+// of the dictionary and the code page 850 a: alike (the candidate's a: is that of the form).
+TEST(Cli, FrontVowelVerbsGetTheCandidatesOfTheirBackVowelPartners) {
+  static const struct {
+    const char* back;   // WORD FORM of an -a verb
+    const char* out;    // its candidates
+    const char* front;  // WORD FORM of the -a: verb of the same shape, UTF-8
+    const char* front_out;
+  } kPairs[] = {
+      {"puhua puhun", "puh\t0\tu\t2\n", "kysy\xC3\xA4 kysyn", "kys\t0\ty\t2\n"},
+      {"puhua puhui", "puh\t0\tu\t2\n", "kysy\xC3\xA4 kysyi", "kys\t0\ty\t2\n"},
+      {"ottaa otan", "ot\t1\ta\t2\n", "k\xC3\xA4ytt\xC3\xA4\xC3\xA4 k\xC3\xA4yt\xC3\xA4n",
+       "k\xC3\xA4yt\t1\t\xC3\xA4\t2\n"},
+      {"huutaa huudan", "huud\t1\ta\t2\n", "l\xC3\xB6yt\xC3\xA4\xC3\xA4 l\xC3\xB6yd\xC3\xA4n",
+       "l\xC3\xB6yd\t1\t\xC3\xA4\t2\n"},
+      {"huutaa huusi", "huus\t0\tj\t2\n", "tiet\xC3\xA4\xC3\xA4 tiesi", "ties\t0\tj\t2\n"},
+      {"lukea luen", "lu\t1\te\t2\n", "l\xC3\xA4hte\xC3\xA4 l\xC3\xA4hden",
+       "l\xC3\xA4hd\t1\te\t2\n"},
+      {"oppia opin", "op\t1\ti\t2\n", "etsi\xC3\xA4 etsin", "ets\t0\ti\t2\n"},
+  };
+  for (const auto& p : kPairs) {
+    const std::string back(p.back), front(p.front);
+    const std::size_t b = back.find(' '), f = front.find(' ');
+    EXPECT_EQ(run("--stems i " + back.substr(0, b) + " 2 " + back.substr(b + 1)).out, p.out)
+        << p.back;
+    EXPECT_EQ(run("--stems i " + front.substr(0, f) + " 2 " + front.substr(f + 1)).out, p.front_out)
+        << p.front;
+  }
+  // The code page 850 spelling keeps working: kysya: / kysyn and tieta:a: / tieda:n, as bytes.
+  EXPECT_EQ(run("--cp1252 --stems i kysy\x84 2 kysyn").out, "kys\t0\ty\t2\n");
+  EXPECT_EQ(run("--cp1252 --stems i tiet\x84\x84 2 tied\x84n").out, "tied\t1\t\x84\t2\n");
+  EXPECT_EQ(run("--cp1252 --stems i tiet\xE4\xE4 2 tied\xE4n").out, "tied\t1\t\xE4\t2\n");
+}
+
+// An analysis query that shows nothing says so in the message window (standard error), in the
+// reader's language and in English; the results window gets what it always got.
+TEST_F(CliTest, AnalysisThatFindsNothingSaysSoOnTheMessageLines) {
+  static const struct {
+    const char* query;
+    const char* notice;  // the line after the echoed query, or "" for none
+    const char* out;     // the results text, or nullptr when this test does not look at it
+  } kCases[] = {
+      {"-qwertyx", "-qwertyx: ingen analyse / no analysis\n", "\n\n"},
+      {",-qwertyx", ",-qwertyx: ingen analyse / no analysis\n", "\n\n"},
+      {"--qwertyx", "--qwertyx: ei analyysi\xC3\xA4 / no analysis\n", "\n\n"},
+      {"qwertyx", "", nullptr},   // a plain look-up keeps its "try" line
+      {"-", "", nullptr},         // the sign alone shows its help line
+      {"+qwertyx", "", nullptr},  // not an analysis
+      {"-2", "", nullptr},        // a code number, not a form
+  };
+  for (const auto& c : kCases) {
+    Outcome r = run(data() + " -- '" + c.query + "'");
+    EXPECT_EQ(r.err, " \n" + std::string(c.query) + "\n" + c.notice) << c.query;
+    if (c.out != nullptr) EXPECT_EQ(r.out, c.out) << c.query;
   }
 }
 

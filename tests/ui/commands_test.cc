@@ -20,10 +20,19 @@ TEST_F(ShellTest, EveryQueryCommandRunsItsSignInFrontOfTheAnswer) {
   static const struct {
     int id;
     const char* query;
+    const char* notice;  // the analysis finds nothing in this folder and says so
   } kCases[] = {
-      {10006, "talo"},   {10007, "+talo"},  {10008, "+-talo"}, {10009, ",+talo"},
-      {10010, "_talo"},  {10011, ",talo"},  {10012, "-talo"},  {10013, ",-talo"},
-      {10014, "--talo"}, {10015, "k_talo"}, {10016, "b_talo"},
+      {10006, "talo", ""},
+      {10007, "+talo", ""},
+      {10008, "+-talo", ""},
+      {10009, ",+talo", ""},
+      {10010, "_talo", ""},
+      {10011, ",talo", ""},
+      {10012, "-talo", "-talo: ingen analyse / no analysis\n"},
+      {10013, ",-talo", ",-talo: ingen analyse / no analysis\n"},
+      {10014, "--talo", "--talo: ei analyysi\xE4 / no analysis\n"},
+      {10015, "k_talo", ""},
+      {10016, "b_talo", ""},
   };
   for (const auto& c : kCases) {
     Session session;
@@ -36,7 +45,7 @@ TEST_F(ShellTest, EveryQueryCommandRunsItsSignInFrontOfTheAnswer) {
     ASSERT_EQ(tk.prompts().size(), 1u) << c.query;
     EXPECT_EQ(tk.prompts()[0].title, command(c.id).title) << c.query;
     EXPECT_EQ(tk.prompts()[0].prompt, command(c.id).prompt) << c.query;
-    EXPECT_EQ(tk.messages(), " \n" + std::string(c.query) + "\n") << c.query;
+    EXPECT_EQ(tk.messages(), " \n" + std::string(c.query) + "\n" + c.notice) << c.query;
     std::optional<std::string> expected = reference({c.query});
     const ui::HeadlessWindow* res = tk.window(shell.windows().results_window());
     ASSERT_NE(res, nullptr) << c.query;
@@ -59,7 +68,8 @@ TEST_F(StartedShellTest, SelectionWithLeadingBlanksIsOfferedWithoutThem) {
   tk_.choose(10012);
   ASSERT_EQ(tk_.prompts().size(), 1u);
   EXPECT_EQ(tk_.prompts()[0].default_text, "kala");
-  EXPECT_EQ(new_messages(), "-kala\n");
+  EXPECT_EQ(new_messages(),
+            "-kala\n-kala: ingen analyse / no analysis\n");  // the minimal folder has no analysis
   EXPECT_EQ(tk_.cb_get_string(), "   kala") << "the clipboard keeps the selection";
 }
 
@@ -156,13 +166,14 @@ TEST_F(StartedShellTest, ResultsAfterTheFirstFollowWithoutSeparator) {
 TEST_F(StartedShellTest, AnswerIsCutAt499Characters) {
   tk_.answer_prompts({PromptAnswer::ok(std::string(600, 'a'))});
   tk_.choose(10012);
-  EXPECT_EQ(new_messages(), "-" + std::string(499, 'a') + "\n");
+  const std::string query = "-" + std::string(499, 'a');
+  EXPECT_EQ(new_messages(), query + "\n" + query + ": ingen analyse / no analysis\n");
 }
 
 TEST_F(StartedShellTest, CommandsFromTheResultsWindowReachTheTaskWindow) {
   tk_.answer_prompts({PromptAnswer::ok("talo")});
   EXPECT_TRUE(tk_.win_send_event(results_id(), {ui::EventKind::kMenu, 10012}));
-  EXPECT_EQ(new_messages(), "-talo\n");
+  EXPECT_EQ(new_messages(), "-talo\n-talo: ingen analyse / no analysis\n");
 }
 
 TEST_F(StartedShellTest, CommandWithEveryWindowClosedStillAsks) {

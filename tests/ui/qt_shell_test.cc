@@ -176,7 +176,7 @@ TEST_F(QtShellTest, RealDoubleClickTakesTheSignGluedToTheWord) {
                      point_of(edit, static_cast<int>(text.find("\xE4iv"))));
   QTest::mouseDClick(edit->viewport(), Qt::LeftButton, Qt::NoModifier,
                      point_of(edit, static_cast<int>(text.find("talo")) + 1));
-  EXPECT_EQ(messages(), " \n-p\xE4iv\xE4\nk_talo\n");
+  EXPECT_EQ(messages(), " \n-p\xE4iv\xE4\n-p\xE4iv\xE4: ingen analyse / no analysis\nk_talo\n");
 }
 
 TEST_F(QtShellTest, RealDoubleClickInTheWelcomeWindowAppendsToTheResults) {
@@ -196,7 +196,7 @@ TEST_F(QtShellTest, CtrlReturnLooksUpTheWordAtTheCaret) {
   const int at = static_cast<int>(tk_.edit_get_text(results()).find("talo")) + 3;
   tk_.edit_set_selection(results(), {at, at});
   QTest::keyClick(tk_.edit_view(results()), Qt::Key_Return, Qt::ControlModifier);
-  EXPECT_EQ(messages(), " \n-talo\n");
+  EXPECT_EQ(messages(), " \n-talo\n-talo: ingen analyse / no analysis\n");
 }
 
 TEST_F(QtShellTest, EditCommandsReachTheEditControl) {
@@ -224,7 +224,7 @@ TEST_F(QtShellTest, PromptAcceptedWithEnterRunsTheQuery) {
   });
   action("[F analysis -]")->trigger();
   EXPECT_TRUE(checked);
-  EXPECT_EQ(messages(), " \n-p\xE4iv\xE4\n");
+  EXPECT_EQ(messages(), " \n-p\xE4iv\xE4\n-p\xE4iv\xE4: ingen analyse / no analysis\n");
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 

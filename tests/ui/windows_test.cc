@@ -91,11 +91,15 @@ TEST_F(StartedShellTest, DoubleClickLooksUpTheWordWithItsSigns) {
     const char* line;
     const char* word;  // the double-clicked word, found in the line
     const char* query;
+    const char* notice;  // the analysis finds nothing in this folder and says so
   } kCases[] = {
-      {"see -talo here", "talo", "-talo"}, {"see --huse here", "huse", "--huse"},
-      {"(k_talo)", "talo", "k_talo"},      {"[talo]", "talo", "talo"},
-      {"x _talo", "talo", "talo"},         {"x b_hus.", "hus", "b_hus"},
-      {"plain kala", "kala", "kala"},
+      {"see -talo here", "talo", "-talo", "-talo: ingen analyse / no analysis\n"},
+      {"see --huse here", "huse", "--huse", "--huse: ei analyysi\xE4 / no analysis\n"},
+      {"(k_talo)", "talo", "k_talo", ""},
+      {"[talo]", "talo", "talo", ""},
+      {"x _talo", "talo", "talo", ""},
+      {"x b_hus.", "hus", "b_hus", ""},
+      {"plain kala", "kala", "kala", ""},
   };
   std::vector<std::string> queries;
   std::string echoed;
@@ -107,7 +111,7 @@ TEST_F(StartedShellTest, DoubleClickLooksUpTheWordWithItsSigns) {
     const int caret = start + static_cast<int>(line.find(c.word)) + 1;
     tk_.double_click(results_id(), caret);
 
-    echoed += std::string(c.query) + "\n";
+    echoed += std::string(c.query) + "\n" + c.notice;
     EXPECT_EQ(new_messages(), echoed) << c.line;
     queries.push_back(c.query);
     std::optional<std::string> expected = reference(queries);
@@ -157,7 +161,7 @@ TEST_F(StartedShellTest, DoubleClickInAGuideAppendsToTheResultsWindow) {
   const ui::HeadlessWindow* guide = tk_.windows().back();
   const std::string guide_text = guide->text;
   tk_.double_click(guide->id, 16);
-  EXPECT_EQ(new_messages(), "Introduction\n-talo\n");
+  EXPECT_EQ(new_messages(), "Introduction\n-talo\n-talo: ingen analyse / no analysis\n");
   EXPECT_EQ(guide->text, guide_text);
   std::optional<std::string> expected = reference({"-talo"});
   EXPECT_EQ(results().text, " " + (expected ? "\n" + *expected : ""));
