@@ -58,9 +58,9 @@ ARTICLE_LINE = re.compile(
 NON_WORD = "-"  # the base column of a form that should get no analysis
 AVOID = "!"  # the base column of a wrong form: "!WORD", must not read as WORD
 
-# An analysis line: "   Analysis :  suur/in  =  suurI4.in0  (superl.) [-est]  ..."; the text
-# after " = " holds the pieces and the reading.
-ANALYSIS_LINE = re.compile(r"^ +Analysis : .*? = +(.*)$")
+# An analysis line: "   Analysis :  suur/in  =  suurI4.in0  (superl.) [-est]  ...", a later one
+# "   Analysis (2):  ..."; the text after " = " holds the pieces and the reading.
+ANALYSIS_LINE = re.compile(r"^ +Analysis(?: \(\d+\))? ?: .*? = +(.*)$")
 
 
 class Form:
