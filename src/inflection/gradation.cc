@@ -15,7 +15,7 @@ constexpr bool kGo = false;
 
 // The gradation table gx1, in row order. With degree 2 the word's cluster is
 // looked up in the strong column and the weak column is the answer; with degree 1 the other way
-// round. Rows 41 to 47 relate the word's own cluster c to itself (the non-alternating rows).
+// round. Rows 42 to 48 relate the word's own cluster c to itself (the non-alternating rows).
 // a: is listed in both encodings: \x84 (code page 850) and \xE4 (Windows-1252).
 // clang-format off
 constexpr GradationRow kGx1[] = {
@@ -41,43 +41,44 @@ constexpr GradationRow kGx1[] = {
   { 14, "lk",   "lj",  kAnyDegree, [](const G& g) { return in(g.next, "ei"); } },
   { 15, "lkk",  "lk" },
   { 16, "nk",   "ng" },
-  { 17, "rk",   "r"  },
-  { 18, "rk",   "rj",  kAnyDegree, [](const G& g) { return in(g.next, "ei"); } },
-  { 19, "rkk",  "rk" },
-  { 20, "p",    "v"  },
-  { 21, "lp",   "lv" },
-  { 22, "lpp",  "lp" },
-  { 23, "mp",   "mm" },
-  { 24, "mpp",  "mp" },
-  { 25, "pp",   "p"  },
-  { 26, "rp",   "rv" },
-  { 27, "rpp",  "rp" },
-  { 28, "t",    "d"  },
-  { 29, "s",    "d",   2,          [](const G& g) { return g.next == 'i'; } },
-  { 30, "lt",   "ll" },
-  { 31, "ltt",  "lt" },
-  { 32, "ht",   "hd" },
-  { 33, "ks",   "hd",  2,          [](const G& g) { return g.next == 'i'; } },
-  { 34, "ns",   "nn",  2,          [](const G& g) { return g.next == 'i'; } },
-  { 35, "nt",   "nn" },
-  { 36, "ntt",  "nt" },
-  { 37, "rs",   "rr",  2,          [](const G& g) { return g.next == 'i'; } },
-  { 38, "rt",   "rr" },
-  { 39, "rtt",  "rt" },
-  { 40, "tt",   "t"  },
-  { 41, kOwnCluster, kOwnCluster, 2, [](const G& g) {
-      return one_of(g.cluster, {"'", "d", "hd", "hj", "lj", "ll", "lv"}); } },
+  { 17, "nkk",  "nk" },  // pankki -> pankin, kinkku -> kinkun; hanke -> hankkeen
+  { 18, "rk",   "r"  },
+  { 19, "rk",   "rj",  kAnyDegree, [](const G& g) { return in(g.next, "ei"); } },
+  { 20, "rkk",  "rk" },
+  { 21, "p",    "v"  },
+  { 22, "lp",   "lv" },
+  { 23, "lpp",  "lp" },
+  { 24, "mp",   "mm" },
+  { 25, "mpp",  "mp" },
+  { 26, "pp",   "p"  },
+  { 27, "rp",   "rv" },
+  { 28, "rpp",  "rp" },
+  { 29, "t",    "d"  },
+  { 30, "s",    "d",   2,          [](const G& g) { return g.next == 'i'; } },
+  { 31, "lt",   "ll" },
+  { 32, "ltt",  "lt" },
+  { 33, "ht",   "hd" },
+  { 34, "ks",   "hd",  2,          [](const G& g) { return g.next == 'i'; } },
+  { 35, "ns",   "nn",  2,          [](const G& g) { return g.next == 'i'; } },
+  { 36, "nt",   "nn" },
+  { 37, "ntt",  "nt" },
+  { 38, "rs",   "rr",  2,          [](const G& g) { return g.next == 'i'; } },
+  { 39, "rt",   "rr" },
+  { 40, "rtt",  "rt" },
+  { 41, "tt",   "t"  },
   { 42, kOwnCluster, kOwnCluster, 2, [](const G& g) {
+      return one_of(g.cluster, {"'", "d", "hd", "hj", "lj", "ll", "lv"}); } },
+  { 43, kOwnCluster, kOwnCluster, 2, [](const G& g) {
       return one_of(g.cluster, {"mm", "ng", "nn", "rj", "rr", "rv"}); } },
-  { 43, kOwnCluster, kOwnCluster, 1, [](const G& g) {
+  { 44, kOwnCluster, kOwnCluster, 1, [](const G& g) {
       return one_of(g.cluster, {"pp", "tt", "ns", "ht", "ks", "kk", "hk"}); } },
-  { 44, kOwnCluster, kOwnCluster, kAnyDegree, [](const G& g) {
-      return one_of(g.cluster, {"", "h", "j", "l", "m", "n", "r", "s", "v"}); } },
   { 45, kOwnCluster, kOwnCluster, kAnyDegree, [](const G& g) {
-      return one_of(g.cluster, {"hl", "hm", "hn", "hr", "hv", "lh", "lm", "nh", "pt", "rh", "rm"}); } },
+      return one_of(g.cluster, {"", "h", "j", "l", "m", "n", "r", "s", "v"}); } },
   { 46, kOwnCluster, kOwnCluster, kAnyDegree, [](const G& g) {
+      return one_of(g.cluster, {"hl", "hm", "hn", "hr", "hv", "lh", "lm", "nh", "pt", "rh", "rm"}); } },
+  { 47, kOwnCluster, kOwnCluster, kAnyDegree, [](const G& g) {
       return one_of(g.cluster, {"sk", "sl", "sp", "st", "sv", "tj", "tk", "ts", "tv"}); } },
-  { 47, kOwnCluster, kOwnCluster, kAnyDegree, [](const G& g) { return g.cluster.size() >= 3; } },
+  { 48, kOwnCluster, kOwnCluster, kAnyDegree, [](const G& g) { return g.cluster.size() >= 3; } },
 };
 
 // The special alternations vesi (degree 2, strong grade chosen so far), in order.
@@ -95,7 +96,7 @@ constexpr VesiRow kVesi[] = {
 };
 // clang-format on
 
-static_assert(std::size(kGx1) == 47);
+static_assert(std::size(kGx1) == 48);
 
 }  // namespace
 
@@ -114,7 +115,7 @@ bool gx0(int degree, char v, char next_vowel, std::string_view before, std::stri
     if (row.degree != kAnyDegree && row.degree != degree) continue;
     const char x = row.x != '\0' ? row.x : v;
     if (row.strong.own) {
-      // Rows 41-47: the cluster does not alternate.
+      // Rows 42-48: the cluster does not alternate.
       if (row.when != nullptr && !row.when(context)) continue;
       return sink({x, cluster, 0});
     }

@@ -29,7 +29,7 @@ struct GradationContext {
 };
 using GradationCondition = bool (*)(const GradationContext&);
 
-// A cluster column of gx1: a fixed cluster, or "c", the word's own cluster (rows 41 to 47).
+// A cluster column of gx1: a fixed cluster, or "c", the word's own cluster (rows 42 to 48).
 struct Cluster {
   std::string_view text;
   bool own = false;
@@ -50,7 +50,7 @@ struct GradationRow {
   char x = '\0';                        // the letter standing for V in the form ('\0': V itself)
 };
 
-// The 47 rows of gx1 in order.
+// The 48 rows of gx1 in order.
 std::span<const GradationRow> gradation_table();
 
 // An alternative of gx0: the letter X in place of V, the cluster in the form, the class.

@@ -95,8 +95,6 @@ const std::map<std::string, const char*>& known_limits() {
       {"mik\xE4\xE4n", "irregular pronoun"},
       {"n\xE4m\xE4", "irregular pronoun"},
       {"t\xE4m\xE4", "irregular pronoun"},
-      {"kinkku", "nkk/nk is not in the gradation table"},
-      {"pankki", "nkk/nk is not in the gradation table"},
       {"kuollut", "participle adjective in -ut/-ee-"},
       {"v\xE4syn"
        "yt",
