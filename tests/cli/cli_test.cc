@@ -210,7 +210,9 @@ TEST_F(CliTest, AnalysisThatFindsNothingSaysSoOnTheMessageLines) {
   for (const auto& c : kCases) {
     Outcome r = run(data() + " -- '" + c.query + "'");
     EXPECT_EQ(r.err, " \n" + std::string(c.query) + "\n" + c.notice) << c.query;
-    if (c.out != nullptr) EXPECT_EQ(r.out, c.out) << c.query;
+    if (c.out != nullptr) {
+      EXPECT_EQ(r.out, c.out) << c.query;
+    }
   }
 }
 
