@@ -1,5 +1,6 @@
 #include "shell/analysis_notice.h"
 
+#include "shell/driver.h"
 #include "shell/query_signs.h"
 
 namespace velimora {
@@ -27,6 +28,7 @@ std::string_view trimmed(std::string_view s) {
 std::optional<std::string> nothing_found_line(std::string_view query,
                                               const std::optional<std::string>& result) {
   if (!shows_nothing(result)) return std::nullopt;
+  query = within_query_limit(query);  // the query as the driver ran it
   const QuerySigns signs = read_signs(query);
   // A digit after the sign is a code query (the analysis offered as a number), not a form.
   if (signs.word.empty() || (signs.word[0] >= '0' && signs.word[0] <= '9')) return std::nullopt;
