@@ -19,7 +19,7 @@ std::string_view headword_of(std::string_view line) {
 }
 
 // The first part that can hold a line beginning with the prefix: the last part whose first
-// line is not above the prefix (part 1 when every part starts above it).
+// line is not above the prefix (the first part file when every one starts above it).
 int first_part(Session& s, std::string_view data_prefix, char letter, std::string_view prefix) {
   std::shared_ptr<const CachedFile> heads =
       s.files.get(part_file_name(data_prefix, letter, kHeadPart));

@@ -11,7 +11,7 @@ namespace {
 class HeadwordCompletionTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    // talo runs over the boundary of parts 40 and 41 of I.
+    // talo runs over the boundary between the 40th and 41st part files of I.
     lists_.part('i', 40, {"tai  eller", "taivas  himmel", "talo  hus", "talo  bygning"});
     lists_.part('i', 41,
                 {"talo 0 slot", "talonpoika  bonde", "\"talous  \xF8konomi", "tapa  skik"});
