@@ -71,7 +71,7 @@ bool inflected_forms(char letter, std::string_view v, char code, std::string_vie
   const inflection::StemQuery query = inflection::make_stem_query(letter, v, cls->class_char, word);
   return inflection::ficc0(query, [&](const inflection::StemCandidate& c) {
     std::string form = c.stem;
-    form += ne2(letter, c.weight, c.stem, c.mark);
+    form += ne2(letter, c.weight, c.stem, c.mark, v);
     return sink(
         {.kind = c.weight,
          .stem = c.stem,

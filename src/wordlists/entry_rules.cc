@@ -38,7 +38,8 @@ constexpr ClassRule kClassRules[] = {
 };
 
 // The ending rule: a candidate of this weight whose one-letter mark is among `marks` gets
-// `ending`; `keep_mark` rows give the mark itself.
+// `ending`; `keep_mark` rows give the mark itself, `next_letter` rows the word's letter after
+// the stem.
 struct EndingRule {
   int weight;
   std::string_view letters;
@@ -46,8 +47,25 @@ struct EndingRule {
   bool stem_not_d_or_s;
   bool keep_mark;
   std::string_view ending;
+  bool next_letter = false;
 };
 constexpr EndingRule kEndingRules[] = {
+    // The Danish rule marks are codes, not letters: the form shows the word's own letters.
+    // købe: kø + B is the imperative køb; komme: ko + D is kom.
+    {.weight = kAny,
+     .letters = kDanishSides,
+     .marks = "BD",
+     .stem_not_d_or_s = false,
+     .keep_mark = false,
+     .ending = "",
+     .next_letter = true},
+    // henne: hen + C; cykel: cykl + R; museum: muse + M; the rest of the word is the ending's.
+    {.weight = kAny,
+     .letters = kDanishSides,
+     .marks = "ACMRSZ",
+     .stem_not_d_or_s = false,
+     .keep_mark = false,
+     .ending = ""},
     {.weight = kAny,
      .letters = kFinnishSides,
      .marks = "x",
@@ -193,9 +211,11 @@ std::optional<ClassCode> c0k(char code, char letter) {
   return std::nullopt;
 }
 
-std::string_view ne2(char letter, int weight, std::string_view stem, std::string_view mark) {
+std::string_view ne2(char letter, int weight, std::string_view stem, std::string_view mark,
+                     std::string_view word) {
   for (const EndingRule& r : kEndingRules) {
     if (!ending_rule_fits(r, letter, weight, stem, mark)) continue;
+    if (r.next_letter) return word.size() > stem.size() ? word.substr(stem.size(), 1) : "";
     return r.keep_mark ? mark : r.ending;
   }
   return mark;

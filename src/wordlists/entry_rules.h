@@ -42,8 +42,10 @@ struct ClassCode {
 };
 std::optional<ClassCode> c0k(char code, char letter);
 
-// `ne2`: the ending a stem candidate's mark adds to its form.
-std::string_view ne2(char letter, int weight, std::string_view stem, std::string_view mark);
+// `ne2`: the ending a stem candidate's mark adds to its form (a view into `mark` or `word`,
+// the dictionary word the stem was cut from).
+std::string_view ne2(char letter, int weight, std::string_view stem, std::string_view mark,
+                     std::string_view word);
 
 // `fix`: the fix part of a candidate's position value.
 int fix(char letter, char code, int alternation, int weight);

@@ -128,6 +128,16 @@ TEST_F(MorphologyGoldenTest, ListedFormsFindTheirArticle) {
   }
 }
 
+// The pieces of a Danish analysis line show the word's own letters, never a stem rule's mark:
+// the imperative skriv (skrive less its e), the definite cyklen (cykel less its e).
+TEST_F(MorphologyGoldenTest, PiecesShowNoRuleMark) {
+  for (const auto& [query, pieces] : {std::pair{"--skriv", "=  skriv0.0  (bydeform)"},
+                                      std::pair{"--cyklen", "=  cykl0.en0  (bestemt ental)"}}) {
+    const std::string out = run(query);
+    EXPECT_NE(out.find(pieces), std::string::npos) << query << out;
+  }
+}
+
 // Where the article lists an irregular form, the regular ending on the headword is no
 // reading of it: mandene is not mand, boger not bog, g\xC3\xA5ede not g\xC3\xA5.
 TEST_F(MorphologyGoldenTest, RegularisedFormIsNoReadingOfTheWord) {

@@ -94,15 +94,19 @@ TEST(Ne2, EndingOfAMark) {
     const char* stem;
     const char* mark;
     std::string_view ending;
+    const char* word = "";
   } kCases[] = {
       {'i', 4, "tal", "x", "x"}, {'i', 4, "kaud", "x", ""}, {'i', 2, "kas", "x", ""},
       {'t', 0, "hu", "x", "x"},  {'t', 0, "hu", " ", ""},   {'i', 0, "a", " ", ""},
       {'i', 2, "a", "Z", ""},    {'i', 2, "a", "w", ""},    {'t', 2, "a", "w", "w"},
       {'i', 4, "a", "O", ""},    {'i', 4, "a", " ", ""},    {'i', 4, "a", "o", "o"},
       {'i', 2, "a", "O", "O"},
+      // Danish rule marks never show: the word's letter, or nothing.
+      {'t', 0, "k\xF8", "B", "b", "k\xF8" "be"}, {'t', 0, "ko", "D", "m", "komme"},
+      {'t', 0, "hen", "C", "", "henne"},      {'i', 0, "a", "B", "B", "abe"},
   };
   for (const auto& c : kCases) {
-    EXPECT_EQ(ne2(c.letter, c.weight, c.stem, c.mark), c.ending)
+    EXPECT_EQ(ne2(c.letter, c.weight, c.stem, c.mark, c.word), c.ending)
         << c.letter << c.weight << c.stem << "[" << c.mark << "]";
   }
 }
