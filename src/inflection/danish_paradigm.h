@@ -32,6 +32,9 @@ enum DanishUse : unsigned {
   kAfterSuperlative = 1u << 15,  // størst-e
 };
 inline constexpr unsigned kAnyDanishUse = (1u << 16) - 1;
+// Not an ending use: set beside the uses of a variant that is a form the remarks list (gør,
+// gjorde, mænd), which the analysis does not take as the first part of a compound.
+inline constexpr unsigned kListedForm = 1u << 16;
 
 // The use named in the morphology tables ("def-common" ...), or nothing.
 std::optional<unsigned> danish_use_named(std::string_view name);

@@ -38,6 +38,8 @@ bool danish_uses_agree(const Session& s, std::string_view refs) {
   int hits = 0;
   for (const Reference& r : references(refs)) {
     if (r.number < 0) {
+      // gør + te is no compound: an inflected form the article lists stands alone.
+      if (last != nullptr && (last->danish_uses & inflection::kListedForm) != 0) return false;
       last = s.q.st.find([&](const StemHitRow& h) { return h.seq == r.number; });
       ++hits;
       continue;

@@ -13,7 +13,8 @@ namespace velimora {
 // Walks the reference list of a candidate (groups of four numbers; a negative third number
 // is an analysis hit, a non-negative one with kind 0 a `u0` row). A row named in `du` must
 // serve a use that the last hit before it licenses. When the list holds two hits or more
-// (a compound), the last one must be a word with a grammatical remark or of at least
+// (a compound), no hit but the last may be a form the article lists (gørte is not gør + te),
+// and the last one must be a word with a grammatical remark or of at least
 // kMinBareCompoundPart letters: huset is not hus- + et.
 bool danish_uses_agree(const Session& s, std::string_view refs);
 

@@ -100,13 +100,14 @@ bool one_letter_word(char letter, std::string_view v, char code, std::string_vie
 }
 
 // The endings a variant of a Danish article takes: the headword's by its remarks, a listed
-// form its own; any ending where the remarks say nothing (and on the Finnish sides).
+// form its own (marked as listed); any ending where the remarks say nothing (and on the
+// Finnish sides).
 unsigned danish_uses(char letter, std::string_view variant, std::string_view head,
                      const inflection::DanishParadigm& p) {
   if (is_finnish_side(letter) || head.ends_with('-')) return inflection::kAnyDanishUse;
   if (variant == head) return p.head_uses;
   for (const inflection::DanishListedForm& f : p.forms) {
-    if (f.word == variant) return f.uses;
+    if (f.word == variant) return f.uses | inflection::kListedForm;
   }
   return inflection::kAnyDanishUse;
 }
