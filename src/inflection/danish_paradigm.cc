@@ -96,6 +96,8 @@ class Reader {
       uses_ |= kDefPluralNe | kGenitive;  // bukser-ne
       return true;
     }
+    // {taipumaton}: a pronoun or adverb that takes no ending (vi is no genitive in vis).
+    if (g.size() == 1 && g[0].size() == 1 && g[0][0] == "taipumaton") return true;
     if (std::all_of(g[0].begin(), g[0].end(), is_gender)) return noun(g);
     if (g.size() == 1 && g[0].size() == 1) return verb_suffix(g[0][0]);
     if (g.size() == 1 && all_words(g[0])) return words(g[0]);

@@ -55,8 +55,8 @@ struct DanishParadigm {
 };
 
 // Reads every remark {...} of the article text (the text after the headword) of `head`.
-// Remarks that are no grammar ({flertal} excepted, which marks a plural-only noun) are
-// passed over.
+// Remarks that are no grammar ({flertal} excepted, which marks a plural-only noun, and
+// {taipumaton}, a word that takes no ending) are passed over.
 DanishParadigm danish_paradigm(std::string_view head, std::string_view text);
 
 }  // namespace velimora::inflection

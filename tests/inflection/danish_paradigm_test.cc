@@ -90,6 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
                      "{flere, flest} monta",
                      kAdjective,
                      {{"flere", 0}, {"flest", kAfterSuperlative}}},
+        // A word that takes no ending.
+        ParadigmCase{"vi", "{taipumaton} me", 0, {}},
         // No grammar: every ending, nothing listed.
         ParadigmCase{"varm", "lämmin | kuuma", kAnyDanishUse, {}},
         ParadigmCase{"det", "{neutri} se", kAnyDanishUse, {}},
