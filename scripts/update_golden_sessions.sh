@@ -8,7 +8,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}
 file=tests/golden/analysis_sessions.txt
 cmake --build "$build" --target golden_test -j 2 >/dev/null
-VELIMORA_GOLDEN_UPDATE=1 VELIMORA_SOURCE_DIR="$root" VELIMORA_SAMPLE_DATA="$build/data" \
+VELIMORA_GOLDEN_UPDATE=1 VELIMORA_SAMPLE_DATA="$build/data" \
   "$build/tests/golden/golden_test" --gtest_filter='AnalysisSessions.*' --gtest_brief=1
 git -C "$root" diff --stat -- "$file"
 git -C "$root" diff -- "$file"
