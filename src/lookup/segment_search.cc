@@ -140,10 +140,12 @@ bool fsr(Session& s, const SegmentSearch& search, const SearchStateRow& st, int 
        search.data_prefix, rest_key);
     for (std::size_t j = 0; j < s.q.nr.size(); ++j) {
       const int k = s.q.nr[j].k;
-      if (k >= 28 || static_cast<std::size_t>(k) > rest_key.size()) continue;
+      if (k >= 28) continue;
       int steps = s.q.nt.empty() ? 0 : s.q.nt.front();
       if (steps >= search.limit) return true;
       s.q.nt.set(steps + 1);
+      // A segment longer than the rest matches nothing, but it is a step all the same.
+      if (static_cast<std::size_t>(k) > rest_key.size()) continue;
       const std::string stem = prefix(rest_variant, k);
       bool go_on = for_each_segment_match(
           s, st.group, k, search.level, stem, st.code_c, [&](const SegmentMatch& m) {
