@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QKeySequence>
+#include <QMdiArea>
 #include <QMenu>
 #include <QMouseEvent>
 
@@ -59,6 +60,10 @@ void EditWindow::keyPressEvent(QKeyEvent* e) {
 
 void EditWindow::contextMenuEvent(QContextMenuEvent* e) {
   QMenu menu(this);
+  if (menu_head_) {
+    menu_head_(menu, viewport()->mapFromGlobal(e->globalPos()));
+    if (!menu.isEmpty()) menu.addSeparator();
+  }
   for (const EditAction& a : kEditActions) {
     QAction* action = menu.addAction(QString::fromLatin1(a.text));
     action->setShortcut(QKeySequence(a.key));
@@ -68,6 +73,19 @@ void EditWindow::contextMenuEvent(QContextMenuEvent* e) {
     if (a.id == kEditUndo || a.id == kEditPaste) menu.addSeparator();
   }
   menu.exec(e->globalPos());
+}
+
+void EditWindow::mousePressEvent(QMouseEvent* e) {
+  for (QWidget* w = parentWidget(); w != nullptr; w = w->parentWidget()) {
+    auto* frame = qobject_cast<QMdiSubWindow*>(w);
+    if (frame == nullptr) continue;
+    if (QMdiArea* area = frame->mdiArea(); area != nullptr && area->activeSubWindow() != frame) {
+      area->setActiveSubWindow(frame);
+    }
+    frame->raise();
+    break;
+  }
+  QPlainTextEdit::mousePressEvent(e);
 }
 
 void EditWindow::resizeEvent(QResizeEvent* e) {

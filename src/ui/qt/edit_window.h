@@ -4,6 +4,7 @@
 #define VELIMORA_UI_QT_EDIT_WINDOW_H_
 
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <functional>
 
@@ -16,6 +17,11 @@ class EditWindow : public QPlainTextEdit {
   // `send` delivers an event to the window's handler and default handling; true when served.
   explicit EditWindow(std::function<bool(const Event&)> send);
 
+  // Items put in front of the edit commands of the context menu; `at` is the point of the
+  // click in the window's viewport.
+  using MenuHead = std::function<void(QMenu& menu, const QPoint& at)>;
+  void set_menu_head(MenuHead head) { menu_head_ = std::move(head); }
+
  protected:
   // The caret goes where the click was; an unserved double click selects as Qt does.
   void mouseDoubleClickEvent(QMouseEvent* e) override;
@@ -23,10 +29,13 @@ class EditWindow : public QPlainTextEdit {
   void keyPressEvent(QKeyEvent* e) override;
   // The edit commands, sent through the window's handler.
   void contextMenuEvent(QContextMenuEvent* e) override;
+  // A click into the text makes its window the active one, in front of the others.
+  void mousePressEvent(QMouseEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
 
  private:
   std::function<bool(const Event&)> send_;
+  MenuHead menu_head_;
 };
 
 class ChildFrame : public QMdiSubWindow {

@@ -77,6 +77,7 @@ int QtToolkit::run_event_loop() {
 
 void QtToolkit::add_command(QWidget* menu, const MenuCommand& command) {
   auto* action = new QAction(to_qstring(command.text), menu);
+  if (!command.tooltip.empty()) action->setToolTip(to_qstring(command.tooltip));
   if (!command.shortcut.empty()) {
     action->setShortcut(QKeySequence(QString::fromLatin1(command.shortcut)));
     action->setShortcutContext(Qt::WindowShortcut);
@@ -187,6 +188,7 @@ Window QtToolkit::edit_create_wrap(const EditWindowSpec& desc) {
                      desc.rect.bottom - desc.rect.top);
   children_[id] = {edit, frame, desc.command_menu};
   set_handler(id, desc.handler);
+  if (edit_hook_) edit_hook_(id, edit);
   frame->show();
   edit_set_selection(id, {desc.caret, desc.caret});
   edit->ensureCursorVisible();

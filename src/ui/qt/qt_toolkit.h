@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QPlainTextEdit>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -50,6 +51,11 @@ class QtToolkit : public Toolkit {
   void edit_undo(Window w) override;
   void edit_select_all(Window w) override;
 
+  // Called for every new edit window once its widget is made, before it is shown and gets
+  // kCreate; a front end adds its formats, menus and event filters there.
+  using EditWindowHook = std::function<void(Window, EditWindow*)>;
+  void on_edit_window(EditWindowHook hook) { edit_hook_ = std::move(hook); }
+
   // The widgets, for the program and its tests.
   QMainWindow* main_window() const { return main_.get(); }
   QMdiArea* mdi_area() const { return mdi_; }
@@ -80,6 +86,7 @@ class QtToolkit : public Toolkit {
   std::map<Window, Child> children_;
   Window task_ = kNoWindow;
   Window next_id_ = 1;
+  EditWindowHook edit_hook_;
   bool closing_ = false;  // the toolkit is going away: no more events to handlers
 };
 
