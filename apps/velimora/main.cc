@@ -6,16 +6,16 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QTimer>
+#include <cstdlib>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "session/session.h"
+#include "desktop/desktop_window.h"
+#include "desktop/display_check.h"
 #include "shell/data_folder.h"
-#include "shell/main_window.h"
 #include "text/codepage.h"
-#include "ui/qt/qt_toolkit.h"
 
 namespace {
 
@@ -77,13 +77,25 @@ int main(int argc, char** argv) {
               << "\ndata folder: " << velimora::choose_data_folder(std::nullopt) << "\n";
     return 0;
   }
+  if (argc == 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")) {
+    std::cout << kUsage;
+    return 0;
+  }
+  if (!velimora::desktop::has_display({argv, static_cast<std::size_t>(argc)}, std::getenv)) {
+    std::cerr << velimora::desktop::kNoDisplayLine << "\n";
+    return 2;
+  }
   QApplication app(argc, argv);  // takes Qt's own options out of the arguments
   const Options options = parse(QApplication::arguments());
   if (options.help || !options.ok) {
     (options.ok ? std::cout : std::cerr) << kUsage;
     return options.ok ? 0 : 2;
   }
-  const std::string folder = velimora::choose_data_folder(options.data);
+  // A folder chosen with "Data folder..." counts when neither --data nor VELIMORA_DATA says.
+  std::optional<std::string> data = options.data;
+  if (!data && std::getenv("VELIMORA_DATA") == nullptr)
+    data = velimora::desktop::remembered_data_folder();
+  const std::string folder = velimora::choose_data_folder(data);
   velimora::Result<std::string> prefix = velimora::data_prefix_of(folder);
   if (!prefix) {
     QMessageBox::critical(nullptr, QStringLiteral("Velimora"),
@@ -91,14 +103,12 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  velimora::Session session;
-  velimora::ui::QtToolkit toolkit;
-  velimora::MainWindow shell(session, toolkit, *prefix);
-  toolkit.open_task_window(shell.task_window_spec());
+  velimora::desktop::DesktopWindow window(folder, *prefix);
+  window.open();
   for (const std::string& query : options.queries) {
     velimora::Result<std::string> text = velimora::utf8_to_cp1252(query);
-    if (text) shell.ud("", *text);
+    if (text) window.shell().ud("", *text);
   }
-  if (options.screenshot) schedule_screenshot(toolkit.main_window(), *options.screenshot);
-  return toolkit.run_event_loop();
+  if (options.screenshot) schedule_screenshot(window.toolkit().main_window(), *options.screenshot);
+  return window.toolkit().run_event_loop();
 }
