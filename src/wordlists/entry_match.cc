@@ -185,7 +185,11 @@ bool fiv1(char letter, std::string_view v, char code, std::string_view word,
 }
 
 bool fiv(Session& s, const EntryLine& e, const EntryHitSink& sink) {
-  if (e.form_flag == 0 && is_dictionary_side(e.letter) && !analysis_way(e, sink)) return false;
+  // A plain search stores no analysis reading (kinds up to 9), so it skips the analysis way.
+  if (e.form_flag == 0 && e.analysis != 0 && is_dictionary_side(e.letter) &&
+      !analysis_way(e, sink)) {
+    return false;
+  }
   if (e.analysis == 0 && e.head == e.word) {
     const int kind = plain_kind(e.letter, e.form_flag, e.selector);
     if (kind != 0 && !sink(plain_hit(kind, e.head, e.sense))) return false;

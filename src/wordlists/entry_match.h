@@ -56,8 +56,8 @@ using EntryHitSink = std::function<bool(const EntryHit&)>;
 using VariantHitSink = std::function<bool(const VariantHit&)>;
 
 // `fiv`: yields the hits of the line in order: the analysis way (dictionary sides, form flag
-// 0), the plain way (head = word), the whole-part way (empty word in a part read in full).
-// False when the sink stopped it.
+// 0, analysis not 0), the plain way (head = word), the whole-part way (empty word in a part
+// read in full). False when the sink stopped it.
 bool fiv(Session& s, const EntryLine& line, const EntryHitSink& sink);
 
 // `fiv1`: yields the hits of one head variant (word v, class code) for the word, rule by
