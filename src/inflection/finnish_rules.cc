@@ -373,7 +373,7 @@ bool ficc(const FinnishInput& input, FinnishSink sink) {
   if (input.n < 0 || input.w.size() != len(input.n)) return true;
   const char last = back(input.w, 1);
   for (const FinnishRule& rule : kRules) {
-    if (input.k == '\0' || rule.classes.find(input.k) == std::string_view::npos) continue;
+    if (!rule.classes.contains(input.k)) continue;  // no class holds the code '\0'
     if (!rule.last.empty() && !rule.last.contains(last)) continue;
     if (input.n <= rule.longer_than) continue;
     const bool go = rule.body(input, [&](const StemParts& stem, int cls, std::string_view mark) {

@@ -30,7 +30,7 @@ using RuleSink = FunctionRef<bool(const StemParts& stem, int cls, std::string_vi
 // data; the body holds the rule's letter tests and yields its candidates.
 struct FinnishRule {
   int number;                 // the rule number (1-37)
-  std::string_view classes;   // the class codes K for which the rule is tried
+  LetterSet classes;          // the class codes K for which the rule is tried
   LetterSet last;             // W[-1] must be one of these (the empty set: any letter)
   int longer_than;            // n must be greater than this
   int weight;                 // the weight of every candidate of the rule

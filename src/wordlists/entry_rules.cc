@@ -1,30 +1,30 @@
 #include "wordlists/entry_rules.h"
 
+#include "inflection/letters.h"
 #include "text/charclass.h"
 #include "text/primitives.h"
 
 namespace velimora {
 namespace {
 
+using inflection::LetterSet;
+
 // Any value of a numeric rule field.
 constexpr int kAny = -1;
 
-bool has(std::string_view set, char c) {
-  return set.find(c) != std::string_view::npos;
-}
-
 // A rule field naming letters: empty fits every letter.
-bool letter_fits(std::string_view letters, char letter) {
-  return letters.empty() || has(letters, letter);
+bool letter_fits(const LetterSet& letters, char letter) {
+  return letters.empty() || letters.contains(letter);
 }
 
-constexpr std::string_view kFinnishSides = "ic";
-constexpr std::string_view kDanishSides = "tr";
+constexpr LetterSet kFinnishSides = "ic";
+constexpr LetterSet kDanishSides = "tr";
+constexpr LetterSet kDictionarySides = "ictr";
 
 // The code table, by code (0: any code) and letter.
 struct ClassRule {
   char code;
-  std::string_view letters;
+  LetterSet letters;
   ClassCode result;
 };
 constexpr ClassRule kClassRules[] = {
@@ -33,7 +33,7 @@ constexpr ClassRule kClassRules[] = {
     {.code = '4', .letters = kFinnishSides, .result = {'4', 4, 0}},
     {.code = ' ', .letters = kFinnishSides, .result = {' ', 4, 0}},
     {.code = '5', .letters = kFinnishSides, .result = {'5', 4, 0}},
-    {.code = '1', .letters = "", .result = {'0', 0, 40}},
+    {.code = '1', .letters = {}, .result = {'0', 0, 40}},
     {.code = 0, .letters = kDanishSides, .result = {'0', 0, 0}},
 };
 
@@ -42,8 +42,8 @@ constexpr ClassRule kClassRules[] = {
 // the stem.
 struct EndingRule {
   int weight;
-  std::string_view letters;
-  std::string_view marks;  // empty: any mark
+  LetterSet letters;
+  LetterSet marks;  // empty: any mark
   bool stem_not_d_or_s;
   bool keep_mark;
   std::string_view ending;
@@ -73,7 +73,7 @@ constexpr EndingRule kEndingRules[] = {
      .keep_mark = false,
      .ending = "x"},
     {.weight = 0,
-     .letters = "",
+     .letters = {},
      .marks = " ",
      .stem_not_d_or_s = false,
      .keep_mark = false,
@@ -91,8 +91,8 @@ constexpr EndingRule kEndingRules[] = {
      .keep_mark = false,
      .ending = ""},
     {.weight = kAny,
-     .letters = "",
-     .marks = "",
+     .letters = {},
+     .marks = {},
      .stem_not_d_or_s = false,
      .keep_mark = true,
      .ending = ""},
@@ -102,7 +102,7 @@ bool ending_rule_fits(const EndingRule& r, char letter, int weight, std::string_
                       std::string_view mark) {
   if (r.weight != kAny && r.weight != weight) return false;
   if (!letter_fits(r.letters, letter)) return false;
-  if (!r.marks.empty() && (mark.size() != 1 || !has(r.marks, mark[0]))) return false;
+  if (!r.marks.empty() && (mark.size() != 1 || !r.marks.contains(mark[0]))) return false;
   return !r.stem_not_d_or_s || stem.empty() || (stem.back() != 'd' && stem.back() != 's');
 }
 
@@ -111,15 +111,15 @@ struct FixRule {
   int weight;
   int alternation;
   char code;  // 0: any code
-  std::string_view letters;
+  LetterSet letters;
   int value;
 };
 constexpr FixRule kFixRules[] = {
     {.weight = 0, .alternation = kAny, .code = 0, .letters = kFinnishSides, .value = 3},
     {.weight = kAny, .alternation = 3, .code = 0, .letters = kFinnishSides, .value = 5},
-    {.weight = kAny, .alternation = kAny, .code = '1', .letters = "", .value = 5},
+    {.weight = kAny, .alternation = kAny, .code = '1', .letters = {}, .value = 5},
     {.weight = kAny, .alternation = kAny, .code = 0, .letters = "-", .value = 2},
-    {.weight = kAny, .alternation = kAny, .code = 0, .letters = "", .value = 1},
+    {.weight = kAny, .alternation = kAny, .code = 0, .letters = {}, .value = 1},
 };
 
 struct SideBase {
@@ -140,11 +140,13 @@ std::optional<CodeField> danish_code(std::string_view s) {
   return CodeField{' ', s};
 }
 
+constexpr LetterSet kFinnishCodes = "01245";
+
 std::optional<CodeField> finnish_code(std::string_view s) {
   CodeField field{' ', {}};
   if (!s.empty() && s[0] == ' ') {
     field.rest = s.substr(1);
-  } else if (s.size() >= 2 && has("01245", s[0]) && s[1] == ' ') {
+  } else if (s.size() >= 2 && kFinnishCodes.contains(s[0]) && s[1] == ' ') {
     field = {s[0], s.substr(2)};
   } else {
     return std::nullopt;
@@ -162,19 +164,19 @@ std::optional<CodeField> code_field(char letter, std::string_view s) {
 }
 
 // The harmony vowels, in both code pages for the front vowels beyond a–z.
-constexpr std::string_view kFrontVowels = "y\xE4\xF6\x84\x94";
-constexpr std::string_view kBackVowels = "aou";
-constexpr std::string_view kHarmonyVowels = "aeiouy\xE4\xF6\x84\x94";
-constexpr std::string_view kAfterI = "aeouy\xE4\xF6\x84\x94";
+constexpr LetterSet kFrontVowels = "y\xE4\xF6\x84\x94";
+constexpr LetterSet kBackVowels = "aou";
+constexpr LetterSet kHarmonyVowels = "aeiouy\xE4\xF6\x84\x94";
+constexpr LetterSet kAfterI = "aeouy\xE4\xF6\x84\x94";
 
 }  // namespace
 
 bool is_dictionary_side(char letter) {
-  return has("ictr", letter) && letter != 0;
+  return kDictionarySides.contains(letter);
 }
 
 bool is_finnish_side(char letter) {
-  return has(kFinnishSides, letter) && letter != 0;
+  return kFinnishSides.contains(letter);
 }
 
 VariantChain read_variants(char letter, std::string_view head, std::string_view body) {
@@ -235,20 +237,20 @@ int harm(std::string_view word) {
   int cost = 0;
   char unit = ' ';
   // The word from its last character to its first, followed by one blank.
-  std::string scan(word.rbegin(), word.rend());
-  scan += ' ';
+  const std::size_t scan_size = word.size() + 1;
+  auto scan = [&](std::size_t i) { return i < word.size() ? word[word.size() - 1 - i] : ' '; };
   std::size_t i = 0;
   for (;;) {
-    if (has(kFrontVowels, unit)) return 1;
-    if (has(kBackVowels, unit)) return 2;
-    if (cost >= 14 || i >= scan.size()) return 0;
-    const char c = scan[i];
-    const char next = i + 1 < scan.size() ? scan[i + 1] : '\0';
+    if (kFrontVowels.contains(unit)) return 1;
+    if (kBackVowels.contains(unit)) return 2;
+    if (cost >= 14 || i >= scan_size) return 0;
+    const char c = scan(i);
+    const char next = i + 1 < scan_size ? scan(i + 1) : '\0';
     // A diphthong ending in i, or a long vowel, is one unit of the vowel before it.
-    const bool diphthong = c == 'i' && next != '\0' && has(kAfterI, next);
-    const bool long_vowel = has(kHarmonyVowels, c) && next == c;
+    const bool diphthong = c == 'i' && next != '\0' && kAfterI.contains(next);
+    const bool long_vowel = kHarmonyVowels.contains(c) && next == c;
     unit = diphthong ? next : c;
-    cost += (diphthong || long_vowel || c == '/' || has(kHarmonyVowels, c)) ? 10 : 1;
+    cost += (diphthong || long_vowel || c == '/' || kHarmonyVowels.contains(c)) ? 10 : 1;
     i += (diphthong || long_vowel) ? 2 : 1;
   }
 }

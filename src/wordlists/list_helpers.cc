@@ -1,5 +1,6 @@
 #include "wordlists/list_helpers.h"
 
+#include "inflection/letters.h"
 #include "text/primitives.h"
 
 namespace velimora {
@@ -56,11 +57,11 @@ bool m2s_has(std::string_view key, std::string_view value, std::span<const std::
 bool is_vokal_char(char c) {
   // a e i o u y æ ø å and capitals, á é ä Ä ö Ö, `/`; beyond a–z in Windows-1252 and in
   // code page 850.
-  static constexpr std::string_view kVowels =
+  static constexpr inflection::LetterSet kVowels =
       "aeiouyAEIOUY/"
       "\xE6\x91\xF8\x9B\xE5\x86\xC6\x92\xD8\x9D\xC5\x8F"
       "\xE1\xA0\xE9\x82\xE4\x84\xC4\x8E\xF6\x94\xD6\x99";
-  return kVowels.find(c) != std::string_view::npos;
+  return kVowels.contains(c);
 }
 
 bool vokal(std::string_view s, char c) {

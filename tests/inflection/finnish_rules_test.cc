@@ -268,7 +268,7 @@ TEST(FinnishRules, TheListIsOrderedAndItsGuardsMatchTheClassIndex) {
   for (const auto& [k, expected] : index) {
     std::vector<int> tried;
     for (const FinnishRule& rule : rules) {
-      if (rule.classes.find(k) != std::string_view::npos) tried.push_back(rule.number);
+      if (rule.classes.contains(k)) tried.push_back(rule.number);
     }
     EXPECT_EQ(tried, expected) << "class '" << k << "'";
   }
