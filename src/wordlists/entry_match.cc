@@ -64,12 +64,13 @@ bool compound_first_part(std::string_view v, char code, std::string_view word,
 }
 
 bool inflected_forms(char letter, std::string_view v, char code, std::string_view word,
-                     const VariantHitSink& sink) {
+                     std::optional<std::string_view> stems_within, const VariantHitSink& sink) {
   std::optional<ClassCode> cls = c0k(code, letter);
   if (!cls || !vokal(v, ' ') || v.size() < 2) return true;
   const int harmony = is_finnish_side(letter) ? harm(v) : 0;
   const inflection::StemQuery query = inflection::make_stem_query(letter, v, cls->class_char, word);
   return inflection::ficc0(query, [&](const inflection::StemCandidate& c) {
+    if (stems_within && !stems_within->starts_with(c.stem)) return true;
     std::string form = c.stem;
     form += ne2(letter, c.weight, c.stem, c.mark, v);
     return sink(
@@ -122,7 +123,7 @@ bool analysis_way(const EntryLine& e, const EntryHitSink& sink) {
                                                   : inflection::danish_paradigm(e.head, chain.tail);
   for (auto v = chain.variants.rbegin(); v != chain.variants.rend(); ++v) {
     const unsigned uses = danish_uses(e.letter, v->word, e.head, paradigm);
-    bool go_on = fiv1(e.letter, v->word, v->code, e.word, [&](const VariantHit& h) {
+    auto hit = [&](const VariantHit& h) {
       return sink({.kind = h.kind,
                    .stem = h.stem,
                    .mark = h.mark,
@@ -134,8 +135,8 @@ bool analysis_way(const EntryLine& e, const EntryHitSink& sink) {
                    .sense = e.sense,
                    .danish_uses = uses,
                    .variant_length = static_cast<int>(v->word.size())});
-    });
-    if (!go_on) return false;
+    };
+    if (!fiv1(e.letter, v->word, v->code, e.word, hit, e.stems_within)) return false;
   }
   return true;
 }
@@ -179,9 +180,15 @@ int plain_kind(char letter, int form_flag, int selector) {
 }
 
 bool fiv1(char letter, std::string_view v, char code, std::string_view word,
-          const VariantHitSink& sink) {
-  return compound_first_part(v, code, word, sink) && inflected_forms(letter, v, code, word, sink) &&
-         one_letter_word(letter, v, code, word, sink);
+          const VariantHitSink& sink, std::optional<std::string_view> stems_within) {
+  // The compound and one-letter ways are rare; their hits are filtered as they come.
+  const VariantHitSink within = [&](const VariantHit& h) {
+    return (stems_within && !stems_within->starts_with(h.stem)) || sink(h);
+  };
+  const VariantHitSink& rare = stems_within ? within : sink;
+  return compound_first_part(v, code, word, rare) &&
+         inflected_forms(letter, v, code, word, stems_within, sink) &&
+         one_letter_word(letter, v, code, word, rare);
 }
 
 bool fiv(Session& s, const EntryLine& e, const EntryHitSink& sink) {

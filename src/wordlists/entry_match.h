@@ -5,6 +5,7 @@
 #define VELIMORA_WORDLISTS_ENTRY_MATCH_H_
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,8 @@ struct EntryLine {
   std::string_view head;
   std::string_view body;
   int sense = 0;  // the sense of the line's reference
+  // Set: only analysis hits whose stem begins this text are wanted (the others are not made).
+  std::optional<std::string_view> stems_within;
 };
 
 // One way the word matches the line.
@@ -62,9 +65,10 @@ bool fiv(Session& s, const EntryLine& line, const EntryHitSink& sink);
 
 // `fiv1`: yields the hits of one head variant (word v, class code) for the word, rule by
 // rule: compound first part, inflected forms through the inflection analysis, one-letter
-// word. False when the sink stopped it.
+// word; with `stems_within` set only those whose stem begins it. False when the sink stopped
+// it.
 bool fiv1(char letter, std::string_view v, char code, std::string_view word,
-          const VariantHitSink& sink);
+          const VariantHitSink& sink, std::optional<std::string_view> stems_within = {});
 
 // The kind of a plain hit on an index list: 16 when the list is shown directly for this
 // display mode in a plain lookup, else the list's own kind; 0 for a list without plain hits.

@@ -170,7 +170,9 @@ void match_line(Session& s, const ListSearch& q, const ChosenPartRow& part, int 
                     .word = q.word,
                     .head = entry.front,
                     .body = entry.rest,
-                    .sense = ref->sense};
+                    .sense = ref->sense,
+                    // An analysis hit is stored only when the query begins with its stem.
+                    .stems_within = q.analysis != 0 ? std::optional(q.query) : std::nullopt};
   fiv(s, e, [&](const EntryHit& hit) {
     samme(s, q.analysis, q.query, *ref, hit);
     return true;
