@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "json_output.h"
+#include "datafolder/layout.h"
 #include "shell/analysis_notice.h"
 #include "shell/data_folder.h"
 #include "shell/driver.h"
@@ -28,7 +29,8 @@ bool QueryRunner::start(const std::string& folder_utf8) {
   startup_errors_ = !report.errors.empty();
   if (!report.ok) {
     err_ << "velimora-query: no dictionary data in " << folder_utf8
-         << " (feu/fe.cns is missing); give the folder with --data DIR or VELIMORA_DATA\n";
+         << " (" << record_folder() << "/" << record_file_base(kRecordSide, kMainRecordStem)
+         << " is missing); give the folder with --data DIR or VELIMORA_DATA\n";
     return false;
   }
   starting_ = true;

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "datafolder/layout.h"
 #include "text/codepage.h"
 
 #ifndef VELIMORA_DEFAULT_DATA
@@ -28,7 +29,9 @@ std::string installed_data_folder() {
   const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
   if (ec || !exe.has_parent_path()) return {};
   const fs::path folder = exe.parent_path().parent_path() / VELIMORA_INSTALLED_DATA;
-  if (!fs::is_regular_file(folder / "feu" / "fe.cns", ec)) return {};
+  const fs::path main_record =
+      folder / record_folder() / record_file_base(kRecordSide, kMainRecordStem);
+  if (!fs::is_regular_file(main_record, ec)) return {};
   return folder.lexically_normal().string();
 }
 
