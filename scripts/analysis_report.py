@@ -266,15 +266,7 @@ def print_report(forms, out):
     if words:
         print(file=out)
         print(head, file=out)
-        for language in LANGUAGES:
-            group = [f for f in words if f.language == language]
-            if not group:
-                continue
-            print(rule, file=out)
-            for name, members in by_category(group).items():
-                row(name, members)
-            print(rule, file=out)
-            row(f"all {LANGUAGE_NAME[language]}", group)
+        print_by_language(words, row, rule, "", out)
         print(rule, file=out)
         row("all", words)
     if non_words:
@@ -297,15 +289,20 @@ def print_non_words(non_words, width, out):
           "output shows an analysis or an article", file=out)
     print(file=out)
     print(head, file=out)
+    print_by_language(non_words, row, rule, " non-words", out)
+
+
+def print_by_language(forms, row, rule, total_suffix, out):
+    """Per language: a row per category between rules, then the language's total row."""
     for language in LANGUAGES:
-        group = [f for f in non_words if f.language == language]
+        group = [f for f in forms if f.language == language]
         if not group:
             continue
         print(rule, file=out)
         for name, members in by_category(group).items():
             row(name, members)
         print(rule, file=out)
-        row(f"all {LANGUAGE_NAME[language]} non-words", group)
+        row(f"all {LANGUAGE_NAME[language]}{total_suffix}", group)
 
 
 def print_wrong_forms(wrong, out):

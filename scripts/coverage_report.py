@@ -33,6 +33,7 @@ ROOT = analysis_report.ROOT
 DEFAULT_TEXTS = os.path.join(ROOT, "tests", "data", "texts")
 LANGUAGES = analysis_report.LANGUAGES
 LANGUAGE_NAME = analysis_report.LANGUAGE_NAME
+percent = analysis_report.percent
 QUERY_SIGN = analysis_report.QUERY_SIGN
 # The dictionaries whose articles count for a word of the language.
 OWN_SIDE = {"fi": "ic", "da": "tr"}
@@ -80,10 +81,6 @@ def classify(word, language, program, data, timeout):
             if ok:
                 return how, problems
     return None, problems
-
-
-def percent(part, whole):
-    return f"{100.0 * part / whole:5.1f}%" if whole else "  n/a"
 
 
 def main(argv):

@@ -3,7 +3,6 @@
 #include <ostream>
 
 #include "json_output.h"
-#include "datafolder/layout.h"
 #include "shell/analysis_notice.h"
 #include "shell/data_folder.h"
 #include "shell/driver.h"
@@ -29,8 +28,7 @@ bool QueryRunner::start(const std::string& folder_utf8) {
   startup_errors_ = !report.errors.empty();
   if (!report.ok) {
     err_ << "velimora-query: no dictionary data in " << folder_utf8
-         << " (" << record_folder() << "/" << record_file_base(kRecordSide, kMainRecordStem)
-         << " is missing); give the folder with --data DIR or VELIMORA_DATA\n";
+         << " (" << main_record_in_folder() << " is missing); give the folder with --data DIR or VELIMORA_DATA\n";
     return false;
   }
   starting_ = true;

@@ -18,6 +18,7 @@
 #include <QToolTip>
 
 #include "desktop/result_highlighter.h"
+#include "shell/data_folder.h"
 #include "shell/windows.h"
 #include "text/primitives.h"
 #include "ui/qt/qt_text.h"
@@ -265,11 +266,12 @@ void DesktopWindow::choose_data_folder() {
   const QString folder = QFileDialog::getExistingDirectory(
       main, QStringLiteral("Data folder / Ordbogsdata"), QString::fromStdString(folder_));
   if (folder.isEmpty()) return;
-  if (!QFileInfo(folder + "/feu/fe.cns").isFile()) {
+  const QString main_record = QString::fromStdString(main_record_in_folder());
+  if (!QFileInfo(folder + "/" + main_record).isFile()) {
     QMessageBox::warning(main, QStringLiteral("Velimora"),
-                         QStringLiteral("Ingen ordbogsdata i %1 (feu/fe.cns mangler).\n"
-                                        "No dictionary data in %1 (feu/fe.cns is missing).")
-                             .arg(QDir::toNativeSeparators(folder)));
+                         QStringLiteral("Ingen ordbogsdata i %1 (%2 mangler).\n"
+                                        "No dictionary data in %1 (%2 is missing).")
+                             .arg(QDir::toNativeSeparators(folder), main_record));
     return;
   }
   settings_.setValue(kDataFolderKey, folder);

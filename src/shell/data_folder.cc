@@ -23,15 +23,17 @@ std::string choose_data_folder(const std::optional<std::string>& option) {
   return VELIMORA_DEFAULT_DATA;
 }
 
+std::string main_record_in_folder() {
+  return record_folder() + "/" + record_file_base(kRecordSide, kMainRecordStem);
+}
+
 std::string installed_data_folder() {
   namespace fs = std::filesystem;
   std::error_code ec;
   const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
   if (ec || !exe.has_parent_path()) return {};
   const fs::path folder = exe.parent_path().parent_path() / VELIMORA_INSTALLED_DATA;
-  const fs::path main_record =
-      folder / record_folder() / record_file_base(kRecordSide, kMainRecordStem);
-  if (!fs::is_regular_file(main_record, ec)) return {};
+  if (!fs::is_regular_file(folder / main_record_in_folder(), ec)) return {};
   return folder.lexically_normal().string();
 }
 

@@ -15,8 +15,12 @@ namespace velimora {
 // The folder (UTF-8, as the user gave it) chosen by the rule above.
 std::string choose_data_folder(const std::optional<std::string>& option);
 
+// The main record file inside a data folder, in the platform's form ("feu/fe.cns"); a folder
+// holding it is a data folder.
+std::string main_record_in_folder();
+
 // The installed data folder that belongs to the running program, when it has one (a folder
-// holding feu/fe.cns at the install-relative place); empty otherwise.
+// holding the main record file at the install-relative place); empty otherwise.
 std::string installed_data_folder();
 
 // The folder as the program's data prefix D: Windows-1252, ending in a separator. Fails when

@@ -1,6 +1,5 @@
 #include "shell/main_window.h"
 
-#include "datafolder/layout.h"
 #include "shell/driver.h"
 #include "shell/startup.h"
 #include "text/files.h"
@@ -102,8 +101,7 @@ ui::MenuCommand menu_item(const GuideCommand& g) {
 // The message line of a data folder without its main record file.
 std::string no_data_line(std::string_view data_prefix) {
   const std::string folder = data_prefix.empty() ? "./" : std::string(data_prefix);
-  const std::string main_file =
-      record_folder() + "\\" + record_file_base(kRecordSide, kMainRecordStem);  // feu\fe.cns
+  const std::string main_file = main_record_file("");  // feu\fe.cns
   return "Ingen ordbogsdata i " + folder + " (" + main_file + " mangler): kommandoerne virker ikke." +
          " / No dictionary data in " + folder + " (" + main_file +
          " is missing): the commands do nothing. Start with velimora --data DIR.\n";

@@ -14,8 +14,6 @@ template <class Row>
 class Table {
  public:
   void add(Row r) { rows_.push_back(std::move(r)); }
-  // Puts a row in front of all others.
-  void add_front(Row r) { rows_.insert(rows_.begin(), std::move(r)); }
   void clear() { rows_.clear(); }
   bool empty() const { return rows_.empty(); }
   std::size_t size() const { return rows_.size(); }

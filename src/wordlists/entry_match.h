@@ -24,7 +24,7 @@ struct EntryLine {
   std::string_view body;
   int sense = 0;  // the sense of the line's reference
   // Set: only analysis hits whose stem begins this text are wanted (the others are not made).
-  std::optional<std::string_view> stems_within;
+  std::optional<std::string_view> stems_within = {};
 };
 
 // One way the word matches the line.
