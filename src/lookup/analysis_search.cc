@@ -9,15 +9,15 @@ namespace {
 
 constexpr int kDefaultStepLimit = 20000;
 
-// The plain search. The word-list hits of earlier queries (the rows below 30 that code queries
-// re-gate) give way to this query's hits when it finds an article to show, since its offers
+// The plain search. The word-list hits of earlier queries (the rows not yet promoted, which code
+// queries re-gate) give way to this query's hits when it finds an article to show, since its offers
 // then replace the earlier ones; otherwise the query stops before its offers, the earlier
 // offers stay in force, and so do their hits.
 void plain_lookup(Session& s, const SearchRequest& r) {
   Table<HitRow> earlier = std::move(s.q.f4);
   s.q.f4.clear();
   plain_search(s, r.mode, r.number, r.key, r.form_flag, r.key_kind, r.data_prefix);
-  if (!s.q.f4.any([](const HitRow& h) { return h.code == 16; })) s.q.f4 = std::move(earlier);
+  if (!s.q.f4.any([](const HitRow& h) { return h.code == kHitPlain; })) s.q.f4 = std::move(earlier);
 }
 
 }  // namespace

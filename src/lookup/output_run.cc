@@ -6,9 +6,6 @@
 namespace velimora {
 namespace {
 
-// Article hits are the `f4` rows the display gate promoted to codes of 30 and up.
-constexpr int kFirstArticleCode = 30;
-
 // The running number of the next article of a list in this query (`nct`).
 int next_count(Session& s, char letter) {
   for (std::size_t i = 0; i < s.q.nct.size(); ++i) {
@@ -20,7 +17,7 @@ int next_count(Session& s, char letter) {
 
 // Stage 1: every accepted article hit, in table order, fetched, formatted and consumed.
 void write_articles(Session& s, int mode, std::string_view data_prefix) {
-  auto is_article = [](const HitRow& r) { return r.code >= kFirstArticleCode; };
+  auto is_article = [](const HitRow& r) { return r.code >= kFirstShownCode; };
   while (std::optional<HitRow> hit = s.q.f4.take_first(is_article)) {
     const int count = next_count(s, hit->letter);
     s.q.f0.clear();

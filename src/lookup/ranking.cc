@@ -29,64 +29,66 @@ bool extend(Session& s, int pass, int level, std::string_view key, std::string_v
             const std::function<bool()>& sink) {
   if (seg.first.empty()) return true;
   const char ch = seg.first[0];
-  if (!mcgs(ch, '\r', (seg.code / 100) % 10, 0, l.l10)) return true;
-  if (!sxv(l.l13, seg.result / 10000)) return true;
-  int p0 = l.l6;  // `pp0`
+  if (!mcgs(ch, '\r', (seg.code / 100) % 10, 0, l.marks)) return true;
+  if (!sxv(l.link_state, seg.result / 10000)) return true;
+  int tail_start = l.tail_start;  // `pp0`
   if (seg.g2 == 4) {
-    if (l.l6 != 0) return true;
-    p0 = l.l11;
+    if (l.tail_start != 0) return true;
+    tail_start = l.start;
   }
-  if (!stopki(seg.g2, l.l4, l.l7, 0)) return true;
-  const int q3 = seg.code / 1000;
-  const int q4 = q3 % 10;
-  if (q4 >= 9) return true;
-  const int g = l.l3;
-  if (pass == -2 && k == l.l11 && q4 == 2 && g == 4) return true;  // `stop0`
-  int y = l.l13;                                                   // `nyx`
+  if (!stopki(seg.g2, l.group, l.tail_labels, 0)) return true;
+  const int next_group = seg.code / 1000;
+  const int group_digit = next_group % 10;
+  if (group_digit >= 9) return true;
+  const int kind = l.left_group;
+  if (pass == -2 && k == l.start && group_digit == 2 && kind == 4) return true;  // `stop0`
+  int link_state = l.link_state;                                                 // `nyx`
   if (seg.g2 == 3) {
-    y = 2;
-  } else if (g == 0 && seg.g2 < 4 && q4 > 0) {
-    if (l.l13 != 0) return true;
-    y = 1;
+    link_state = 2;
+  } else if (kind == 0 && seg.g2 < 4 && group_digit > 0) {
+    if (l.link_state != 0) return true;
+    link_state = 1;
   }
   const int best = s.q.nb.empty() ? 300 : s.q.nb.front();
-  const int s1 = (seg.code % 10) + l.l9;
-  if (s1 >= best + 15) return true;
-  const int sv = (seg.result % 10000) / 10;
+  const int penalty = (seg.code % 10) + l.penalty;
+  if (penalty >= best + 15) return true;
+  const int coded_reading = (seg.result % 10000) / 10;
   for (std::size_t i = 0; i < s.q.dl.size(); ++i) {
     const SplitExtraRow row = s.q.dl[i];
     if (row.end != k) continue;
-    const SplitBeforeRow* before =
+    const SplitBeforeRow* split_before =
         s.q.dlx.find([&](const SplitBeforeRow& d) { return d.k == row.k; });
-    const std::string x2 = before == nullptr ? std::string("  ") : before->text;
+    const std::string before = split_before == nullptr ? std::string("  ") : split_before->text;
     const int z = k - row.k;
     const std::string junction = row.extra.substr(0, static_cast<std::size_t>(z));
     for (const std::string& marker :
-         xpl10(s.startup, seg.digit, z, q4, x2, seg.first.substr(1), junction)) {
+         xpl10(s.startup, seg.digit, z, group_digit, before, seg.first.substr(1), junction)) {
       Marked m1 = cs0(1, marker);
       Marked m2 = cs0(2, m1.rest);
-      std::optional<int> v = nyv(s.startup, q4, g, sv);
-      if (!v || !valh(1, *v, l.l1)) continue;
-      const std::string t = " " + int_to_text(sv) + " " + int_to_text(*v) + " " +
-                            int_to_text(seg.key) + " " + int_to_text(g);
-      std::string positions = int_to_text(row.k + m1.mark) + " " + l.l12;
-      const bool at_end = seg.result / 10000 == 1 && seg.g2 == 0 && row.k == l.l11;  // `sl1`
-      const int d = l.l14 - (at_end ? 1 : 0);
-      if (d <= pass) continue;
-      ChainRow next{*v,
-                    seg.result,
-                    q3,
-                    g,
-                    p0 == 0 ? l.l5 : t + l.l5,  // `ijl`
-                    p0,
-                    p0 == 0 ? t + l.l7 : l.l7,
-                    seg.merged,
-                    s1 + m2.mark,
-                    std::string(m2.rest),
-                    row.k,
-                    positions,
-                    y,
-                    d};
+      std::optional<int> v = nyv(s.startup, group_digit, kind, coded_reading);
+      if (!v || !valh(1, *v, l.reading)) continue;
+      const std::string label = " " + int_to_text(coded_reading) + " " + int_to_text(*v) + " " +
+                                int_to_text(seg.key) + " " + int_to_text(kind);
+      std::string positions = int_to_text(row.k + m1.mark) + " " + l.positions;
+      const bool at_end = seg.result / 10000 == 1 && seg.g2 == 0 && row.k == l.start;  // `sl1`
+      const int closings = l.closings - (at_end ? 1 : 0);
+      if (closings <= pass) continue;
+      ChainRow next{
+          .reading = *v,
+          .result = seg.result,
+          .left_group = next_group,
+          .group = kind,
+          .head_labels = tail_start == 0 ? l.head_labels : label + l.head_labels,  // `ijl`
+          .tail_start = tail_start,
+          .tail_labels = tail_start == 0 ? label + l.tail_labels : l.tail_labels,
+          .reading_class = seg.merged,
+          .penalty = penalty + m2.mark,
+          .marks = std::string(m2.rest),
+          .start = row.k,
+          .positions = positions,
+          .link_state = link_state,
+          .closings = closings,
+      };
       s.q.sl.set(next);
       if (!findm(s, pass, level, key, variant, depth + 1, sink)) return false;
     }
@@ -97,13 +99,14 @@ bool extend(Session& s, int pass, int level, std::string_view key, std::string_v
 }  // namespace
 
 bool for_each_chain_segment(const Session& s, int m, int level, std::string_view variant_segment,
-                            int g, int l8, const std::function<bool(const ChainSegment&)>& sink) {
+                            int g, int reading_class,
+                            const std::function<bool(const ChainSegment&)>& sink) {
   auto visit = [&](int length, int key, const std::string& first, const std::string& second,
                    int code, int result) {
     if (length != m) return true;
     const int digit = (code / 10) % 10;
     if (!stoph(level, digit) || second != variant_segment) return true;
-    for (int w : nyh2(digit, l8)) {
+    for (int w : nyh2(digit, reading_class)) {
       if (!sink(ChainSegment{key, first, code, digit, w, result, result % 10})) return false;
     }
     return true;
@@ -124,16 +127,19 @@ bool findm(Session& s, int pass, int level, std::string_view key, std::string_vi
   if (!sink()) return false;
   if (depth >= kMaxChainDepth || !adv2(s, 14, 10000)) return true;
   const ChainRow l = s.q.sl.front();
-  if (l.l3 >= 9 || l.l11 < 0 || static_cast<std::size_t>(l.l11) > key.size()) return true;
-  const std::string_view v1 = variant.substr(0, static_cast<std::size_t>(l.l11));
+  if (l.left_group >= 9 || l.start < 0 || static_cast<std::size_t>(l.start) > key.size()) {
+    return true;
+  }
+  const std::string_view v1 = variant.substr(0, static_cast<std::size_t>(l.start));
   for (std::size_t i = 0; i < s.q.nr.size(); ++i) {
     const int k = s.q.nr[i].k;
-    if (k <= 0 || k <= l.l11 - 12 || k > l.l11) continue;
+    if (k <= 0 || k <= l.start - 12 || k > l.start) continue;
     const std::string_view variant_segment = v1.substr(static_cast<std::size_t>(k));
-    bool go_on = for_each_chain_segment(
-        s, l.l11 - k, level, variant_segment, l.l3, l.l8, [&](const ChainSegment& seg) {
-          return extend(s, pass, level, key, variant, depth, l, k, seg, sink);
-        });
+    bool go_on = for_each_chain_segment(s, l.start - k, level, variant_segment, l.left_group,
+                                        l.reading_class, [&](const ChainSegment& seg) {
+                                          return extend(s, pass, level, key, variant, depth, l, k,
+                                                        seg, sink);
+                                        });
     if (!go_on) return false;
   }
   return true;
@@ -151,23 +157,34 @@ bool danish_check(const Session& s, const RankRequest& r, std::string_view t1) {
 
 // Joins one chain with one path into an `f1` row when they meet (`mfi`) and score well.
 void join(Session& s, const RankRequest& r, const ChainRow& l, const PathRow& f) {
-  const std::string x = l.l6 == 0 ? l.l7 : l.l5;  // `ipj`
-  const std::string y = l.l6 == 0 ? std::string() : l.l7;
-  const int k = l.l3;
-  if (!nyh1(k, f.code_c, l.l8)) return;
-  if (f.kind != 1 || k != f.group || f.split != l.l11) return;
-  if (!mcgs(f.mark, '\r', f.code_a, 0, l.l10) || !valh(1, f.value, l.l1)) return;
-  if (!stopki(f.code_b % 10, l.l4, x, l.l13)) return;
+  // `ipj`: the labels of the first analysis (x) and of a second one (y).
+  const std::string x = l.tail_start == 0 ? l.tail_labels : l.head_labels;
+  const std::string y = l.tail_start == 0 ? std::string() : l.tail_labels;
+  const int kind = l.left_group;
+  if (!nyh1(kind, f.code_c, l.reading_class)) return;
+  if (f.kind != 1 || kind != f.group || f.split != l.start) return;
+  if (!mcgs(f.mark, '\r', f.code_a, 0, l.marks) || !valh(1, f.value, l.reading)) return;
+  if (!stopki(f.code_b % 10, l.group, x, l.link_state)) return;
   const std::string t1 = f.path + x;
   const std::string t2 = t1 + y;
-  const std::string t3 = f.positions + " " + l.l12;
+  const std::string t3 = f.positions + " " + l.positions;
   const std::string label = dil1(s, t2);
   if (s.q.f1.any([&](const RankedRow& row) { return row.label == label; })) return;
   if (!danish_check(s, r, t1)) return;
-  const int score = (f.code_b % 10000) / 10 + f.penalty + l.l9;
+  const int score = (f.code_b % 10000) / 10 + f.penalty + l.penalty;
   if (!bedst(s, score)) return;
-  s.q.f1.add({f.split, l.l11, f.group, k, l.l6, label, t1, y, t3, score});
+  s.q.f1.add({f.split, l.start, f.group, kind, l.tail_start, label, t1, y, t3, score});
   s.q.sf.remove_if([](const PathRow& p) { return p.kind == 0; });
+}
+
+// The chain that covers nothing yet: it ends where the word does, takes any reading class
+// and allows the marks of the kept last letter.
+ChainRow seed_chain(const RankRequest& r) {
+  ChainRow seed;
+  seed.reading_class = 6;
+  seed.marks = std::string(1, r.kept_last);
+  seed.start = r.n_minus_f;
+  return seed;
 }
 
 }  // namespace
@@ -179,7 +196,7 @@ void rank_analyses(Session& s, const RankRequest& r) {
   s.q.no.add(-3);
   for (int pass : {-2, -3}) {
     s.q.sl.clear();
-    s.q.sl.add({0, 0, 0, 0, "", 0, "", 6, 0, std::string(1, r.kept_last), r.n_minus_f, "", 0, 0});
+    s.q.sl.add(seed_chain(r));
     findm(s, pass, r.level, r.key, r.variant, 0, [&]() {
       const ChainRow l = s.q.sl.front();
       for (std::size_t i = 0; i < s.q.sf.size(); ++i)

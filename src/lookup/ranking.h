@@ -25,7 +25,8 @@ struct ChainSegment {
 // `findms1`: index rows of kind g and length m whose stem is the variant segment and whose
 // digit passes the level, once per merge value; the sink returns false to stop.
 bool for_each_chain_segment(const Session& s, int m, int level, std::string_view variant_segment,
-                            int g, int l8, const std::function<bool(const ChainSegment&)>& sink);
+                            int g, int reading_class,
+                            const std::function<bool(const ChainSegment&)>& sink);
 
 // `findm`: yields the current chain (the `sl` row), then depth first every chain that extends
 // it by one segment to the left. The sink returns false to stop.

@@ -42,14 +42,14 @@ std::optional<int> nyh1(int k, int s, int l) {
   return std::nullopt;
 }
 
-std::vector<int> nyh2(int digit, int l8) {
-  if (l8 == 6) return {digit};
-  if (digit == 7 && l8 == 7) return {7};
-  if (l8 == 7 || digit == 7) return {};
+std::vector<int> nyh2(int digit, int reading_class) {
+  if (reading_class == 6) return {digit};
+  if (digit == 7 && reading_class == 7) return {7};
+  if (reading_class == 7 || digit == 7) return {};
   if (digit == 4) return {2, 1};
   if (digit > 2) return {};
-  if (l8 == digit || l8 == 0) return {digit};
-  if (digit == 0) return {l8};
+  if (reading_class == digit || reading_class == 0) return {digit};
+  if (digit == 0) return {reading_class};
   return {};
 }
 
@@ -65,18 +65,18 @@ bool kh1(int level, int kind) {
   return false;
 }
 
-bool stopki(int code, int l4, std::string_view x, int l13) {
+bool stopki(int code, int group, std::string_view x, int link_state) {
   switch (code) {
-    case 5: return l13 == 0;
-    case 1: return l4 == 0 || l4 == 1 || l4 == 3;
+    case 5: return link_state == 0;
+    case 1: return group == 0 || group == 1 || group == 3;
     case 2: return x.empty();
     default: return true;
   }
 }
 
-bool sxv(int l13, int v) {
-  if (l13 < 2) return true;
-  return l13 == 2 && (v == 0 || v == 2);
+bool sxv(int link_state, int v) {
+  if (link_state < 2) return true;
+  return link_state == 2 && (v == 0 || v == 2);
 }
 
 Marked cs0(int mode, std::string_view s) {

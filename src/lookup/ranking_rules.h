@@ -16,7 +16,7 @@ namespace velimora {
 std::optional<int> nyh1(int k, int s, int l);
 
 // `nyh2`: the merge values of an ending's digit with the chain's class, in order.
-std::vector<int> nyh2(int digit, int l8);
+std::vector<int> nyh2(int digit, int reading_class);
 
 // `stoph`: may an ending with this tens digit stand in an analysis of this level?
 bool stoph(int level, int digit);
@@ -24,11 +24,11 @@ bool stoph(int level, int digit);
 // `kh1`: may an index row of this kind be used as a segment at this level?
 bool kh1(int level, int kind);
 
-// `stopki`: a chain's stop code against its flags.
-bool stopki(int code, int l4, std::string_view x, int l13);
+// `stopki`: a stop code against a chain's group, labels and link state.
+bool stopki(int code, int group, std::string_view x, int link_state);
 
-// `sxv`: the chain's class L13 against the ten-thousands of a result.
-bool sxv(int l13, int v);
+// `sxv`: the chain's link state against the ten-thousands of a result.
+bool sxv(int link_state, int v);
 
 // `cs0`: a leading mark of a joined form and the rest; 0 and the text when there is none.
 struct Marked {

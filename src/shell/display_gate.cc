@@ -22,7 +22,8 @@ bool is_ordinary_query(const QueryState& q) {
 // Rows 1–9 of the gate; nothing when none of them decides.
 std::optional<bool> first_rows(Session& s, const QueryState& q, int k, int x) {
   bool plain = !q.any_code_flag() && q.mode == 0 && q.v == 0;
-  bool has_list_hits = s.q.f4.any([](const HitRow& r) { return r.code == 11 || r.code == 14; });
+  bool has_list_hits = s.q.f4.any(
+      [](const HitRow& r) { return r.code == kHitFinnishInI || r.code == kHitDanishInT; });
   if (x == 0 && is_ordinary_query(q) && !has_list_hits) return true;
   if (x == 0 && is_ordinary_query(q) && q.u > 0) return true;
   if (x > 15) return false;
@@ -30,20 +31,20 @@ std::optional<bool> first_rows(Session& s, const QueryState& q, int k, int x) {
     add_fli_once(s, 0, std::to_string(x));
     return true;
   }
-  if (k == 18 && q.flag_y) {
+  if (k == kHitDanishInI && q.flag_y) {
     s.q.fli.add({0, "y"});
     return true;
   }
-  if (k == 16 && q.v == 1) return true;
-  if (k == 14 && q.flag_n) {
+  if (k == kHitPlain && q.v == 1) return true;
+  if (k == kHitDanishInT && q.flag_n) {
     s.q.fli.add({0, "n"});
     return true;
   }
-  if (k == 11 && q.mode == 1) {
+  if (k == kHitFinnishInI && q.mode == 1) {
     s.q.fli.add({0, "o"});
     return true;
   }
-  if (k == 17 && q.flag_s) {
+  if (k == kHitFinnishInT && q.flag_s) {
     s.q.fli.add({0, "s"});
     return true;
   }
@@ -53,8 +54,8 @@ std::optional<bool> first_rows(Session& s, const QueryState& q, int k, int x) {
 // Rows 11 and 12: in an ordinary analysis query the Finnish-words-in-I and Danish-words-in-T
 // hits are shown directly instead of offered.
 bool direct_lists(Session& s, const QueryState& q, int k) {
-  if (!is_ordinary_query(q) || (k != 11 && k != 14)) return false;
-  std::string code = k == 11 ? "o" : "n";
+  if (!is_ordinary_query(q) || (k != kHitFinnishInI && k != kHitDanishInT)) return false;
+  std::string code = k == kHitFinnishInI ? "o" : "n";
   s.q.fli.remove_if([&](const CodeRow& r) { return r.flag == 1 && r.code == code; });
   s.q.fli.add({0, code});
   return true;
@@ -77,8 +78,8 @@ bool filtr(Session& s, const QueryState& q, int k, int x) {
 }
 
 std::optional<int> qunp(const QueryState& q, int code, int sense) {
-  const bool list_kind = code == 11 || code == 14 || code == 18;
-  if (q.level == 0 && q.v == 1 && code == 16) {
+  const bool list_kind = code == kHitFinnishInI || code == kHitDanishInT || code == kHitDanishInI;
+  if (q.level == 0 && q.v == 1 && code == kHitPlain) {
     if (sense == 400) return 400;
     if (q.mode == 0) return sense < 300 ? std::optional<int>(sense) : std::nullopt;
     switch (q.mode) {
@@ -100,19 +101,19 @@ int fit1(Session& s, const QueryState& q) {
   for (std::size_t i = 0; i < s.q.f1.size(); ++i) {
     const RankedRow r = s.q.f1[i];
     if (!filtr(s, q, r.kind, r.score - best)) continue;
-    s.q.f2.add({r.start, r.meet, r.k, r.l6, r.refs1, r.refs2, r.positions});
+    s.q.f2.add({r.start, r.meet, r.k, r.tail_start, r.refs1, r.refs2, r.positions});
     accept(s);
   }
   static constexpr std::string_view kLetterOrder = "riqntcayz";
   for (char letter : kLetterOrder) {
     for (std::size_t i = 0; i < s.q.f4.size(); ++i) {
       const HitRow h = s.q.f4[i];
-      if (h.letter != letter || h.code >= 30 || !filtr(s, q, h.code, -1)) continue;
+      if (h.letter != letter || h.code >= kFirstShownCode || !filtr(s, q, h.code, -1)) continue;
       std::optional<int> sense = qunp(q, h.code, h.sense);
       if (!sense) continue;
-      HitRow promoted{h.code + 20, h.letter, h.file, h.line, *sense};
-      if (s.q.f4.any([&](const HitRow& r) { return r == promoted; })) continue;
-      s.q.f4.add(promoted);
+      HitRow shown{promoted(h.code), h.letter, h.file, h.line, *sense};
+      if (s.q.f4.any([&](const HitRow& r) { return r == shown; })) continue;
+      s.q.f4.add(shown);
       accept(s);
     }
   }

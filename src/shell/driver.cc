@@ -136,7 +136,7 @@ bool query_pass(Session& s, QueryState& q, std::string_view query) {
   if (!key_forms(s, q)) return false;
   sus(s, q.level == 2 ? "--" : q.level == 1 ? "-" : "");
   echo_word(s, q.level, signs.word);
-  s.q.f4.remove_if([](const HitRow& r) { return r.code == 16; });
+  s.q.f4.remove_if([](const HitRow& r) { return r.code == kHitPlain; });
   s.q.nct.clear();
   s.q.fli.clear();
   s.q.f2.clear();

@@ -63,17 +63,18 @@ void add_split_extras(Session& s, const std::string& key, const std::string& var
 void prune_high_senses(Session& s) {
   for (std::size_t i = 0; i < s.q.f4.size(); ++i) {
     const HitRow h = s.q.f4[i];
-    if (h.code != 16 || (h.letter != 'i' && h.letter != 'q' && h.letter != 't')) continue;
+    if (h.code != kHitPlain || (h.letter != 'i' && h.letter != 'q' && h.letter != 't')) continue;
     // Only a hit on an ordinary sense prunes: a 2xx hit must not remove itself and its
     // siblings, or a word whose hits are all 2xx would vanish.
     if (h.sense >= 200) continue;
-    s.q.f4.remove_if(
-        [&](const HitRow& r) { return r.code == 16 && r.letter == h.letter && r.sense > 199; });
+    s.q.f4.remove_if([&](const HitRow& r) {
+      return r.code == kHitPlain && r.letter == h.letter && r.sense > 199;
+    });
   }
 }
 
 bool has_code16(const Session& s) {
-  return s.q.f4.any([](const HitRow& r) { return r.code == 16; });
+  return s.q.f4.any([](const HitRow& r) { return r.code == kHitPlain; });
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "tables/query_tables.h"
 #include "text/primitives.h"
 
 namespace velimora {
@@ -52,7 +53,8 @@ struct KindCode {
   int kind;
   std::string_view code;
 };
-constexpr KindCode kKindCodes[] = {{11, "o"}, {17, "s"}, {14, "n"}, {18, "y"}};
+constexpr KindCode kKindCodes[] = {
+    {kHitFinnishInI, "o"}, {kHitFinnishInT, "s"}, {kHitDanishInT, "n"}, {kHitDanishInI, "y"}};
 
 // Bytes that may stand in a word key, beyond ASCII letters and digits.
 constexpr std::string_view kWordBytes =

@@ -11,8 +11,29 @@
 
 namespace velimora {
 
-// A hit: the dictionary line to show (`f4`). Codes below 30 are hits met by the search;
-// the display gate promotes accepted ones by 20, and the output run shows codes of 30 and up.
+// The kinds of hit the search meets: the list that met it, or a plain dictionary hit.
+inline constexpr int kHitListQ = 10;       // list q
+inline constexpr int kHitFinnishInI = 11;  // list o, Finnish words in I: code "o"
+inline constexpr int kHitDanishInT = 14;   // list n, Danish words in T: code "n"
+inline constexpr int kHitPlain = 16;       // a dictionary hit of a plain lookup
+inline constexpr int kHitFinnishInT = 17;  // list s, Finnish words in the text of T: code "s"
+inline constexpr int kHitDanishInI = 18;   // list y, Danish words in the text of I: code "y"
+inline constexpr int kHitListW = 20;       // list w
+// The display gate promotes every hit it lets through by kPromotion; the output run shows
+// the hits of kFirstShownCode and up.
+inline constexpr int kPromotion = 20;
+inline constexpr int kFirstShownCode = 30;
+constexpr int promoted(int kind) {
+  return kind + kPromotion;
+}
+inline constexpr int kShownFinnishInI = promoted(kHitFinnishInI);  // 31
+inline constexpr int kShownDanishInT = promoted(kHitDanishInT);    // 34
+inline constexpr int kShownPlain = promoted(kHitPlain);            // 36
+inline constexpr int kShownFinnishInT = promoted(kHitFinnishInT);  // 37
+inline constexpr int kShownDanishInI = promoted(kHitDanishInI);    // 38
+
+// A hit: the dictionary line to show (`f4`), `code` one of the kinds above, promoted once
+// the display gate has let it through.
 struct HitRow {
   int code = 0;
   char letter = ' ';
@@ -49,8 +70,8 @@ struct RankedRow {
   int meet = 0;   // where path and chain meet
   int kind = 0;
   int k = 0;
-  int l6 = 0;
-  std::string label;  // normal form of the reference list
+  int tail_start = 0;  // of the chain: where a second analysis begins, 0 for none
+  std::string label;   // normal form of the reference list
   std::string refs1;
   std::string refs2;
   std::string positions;
@@ -148,17 +169,23 @@ struct PathRow {
   int code_c = 0;
 };
 
-// A chain of analyses of the rest of the word (`sl`), fields L1 … L14.
+// A chain of segments (`sl`) that covers the word from `start` to its end, built from the
+// right by the chain search; the fields say what its leftmost segment leaves for the next.
 struct ChainRow {
-  int l1 = 0, l2 = 0, l3 = 0, l4 = 0;
-  std::string l5;
-  int l6 = 0;
-  std::string l7;
-  int l8 = 0, l9 = 0;
-  std::string l10;
-  int l11 = 0;
-  std::string l12;
-  int l13 = 0, l14 = 0;
+  int reading = 0;     // reading code of the leftmost segment; the next one must fit it (`valh`)
+  int result = 0;      // result code of the leftmost segment
+  int left_group = 0;  // the kind the next segment to the left, or the path, must be of
+  int group = 0;       // the kind of the leftmost segment itself (`stopki`)
+  std::string head_labels;  // labels of the segments left of tail_start (`ijl`)
+  int tail_start = 0;       // where a second analysis begins (`pp0`); 0 while there is none
+  std::string tail_labels;  // labels of the segments right of tail_start; all while it is 0
+  int reading_class = 0;    // the chain's reading class (`nyh2`, `nyh1`); 6 (any) at first
+  int penalty = 0;          // the penalties of the segments and their marks, summed
+  std::string marks;  // marks a segment to the left may carry (`mcgs`); first the kept last letter
+  int start = 0;      // the chain covers the word from here to its end
+  std::string positions;  // the split points of the segments, leftmost first
+  int link_state = 0;     // `nyx`: 2 after a result ending in 3, 1 after a linking kind-0 segment
+  int closings = 0;       // minus the closing segments (`sl1`); must stay above the pass value
 };
 
 // A candidate prefix group of the stem search (`stt`).

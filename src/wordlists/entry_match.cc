@@ -19,23 +19,20 @@ constexpr unsigned modes(std::initializer_list<int> list) {
 }
 
 // The kind of a plain hit on an index list, and the display modes in which a plain lookup
-// shows that list directly (kind 16).
+// shows that list directly (kHitPlain).
 struct PlainKind {
   char letter;
   int kind;
   unsigned direct_modes;
 };
 constexpr PlainKind kPlainKinds[] = {
-    {.letter = 'o', .kind = 11, .direct_modes = modes({0, 1, 2, 7})},
-    {.letter = 'n', .kind = 14, .direct_modes = modes({0, 1, 2, 7})},
-    {.letter = 's', .kind = 17, .direct_modes = modes({4})},
-    {.letter = 'q', .kind = 10, .direct_modes = modes({0})},
-    {.letter = 'y', .kind = 18, .direct_modes = modes({5})},
-    {.letter = 'w', .kind = 20, .direct_modes = modes({0})},
+    {.letter = 'o', .kind = kHitFinnishInI, .direct_modes = modes({0, 1, 2, 7})},
+    {.letter = 'n', .kind = kHitDanishInT, .direct_modes = modes({0, 1, 2, 7})},
+    {.letter = 's', .kind = kHitFinnishInT, .direct_modes = modes({4})},
+    {.letter = 'q', .kind = kHitListQ, .direct_modes = modes({0})},
+    {.letter = 'y', .kind = kHitDanishInI, .direct_modes = modes({5})},
+    {.letter = 'w', .kind = kHitListW, .direct_modes = modes({0})},
 };
-
-// A plain hit shown directly.
-constexpr int kDirectKind = 16;
 
 // One-letter words: a i o u y, and a` ae oe aa a: o: in code page 850 and in Windows-1252 (the
 // dictionary's own encoding: with the 850 bytes alone the Danish words aa and oe never matched).
@@ -163,7 +160,8 @@ bool whole_part_way(Session& s, const EntryLine& e, const EntryHitSink& sink) {
   if (!s.startup.fi.any([&](const FullPartRow& r) { return r.letter == e.letter; })) return true;
   s.q.no.clear();
   s.q.no.add(0);
-  const int kind = e.form_flag == 1 ? kDirectKind : (e.letter == 'i' ? 11 : 14);
+  const int kind =
+      e.form_flag == 1 ? kHitPlain : (e.letter == 'i' ? kHitFinnishInI : kHitDanishInT);
   return sink(plain_hit(kind, "", 0));
 }
 
@@ -174,7 +172,7 @@ int plain_kind(char letter, int form_flag, int selector) {
     if (k.letter != letter) continue;
     const bool direct =
         form_flag == 1 && selector >= 0 && selector < 32 && (k.direct_modes >> selector & 1u) != 0;
-    return direct ? kDirectKind : k.kind;
+    return direct ? kHitPlain : k.kind;
   }
   return 0;
 }

@@ -29,30 +29,30 @@ struct ListRule {
   bool (*passes)(char letter, int a, int b);
 };
 constexpr ListRule kListRules[] = {
-    {0, [](int a, int b) { return a == 0 && b == 0; },
+    {kFilterLanguageMode, [](int a, int b) { return a == 0 && b == 0; },
      [](char l, int, int) { return in("iosaqwtnby", l); }},  // plain lookup
-    {0, [](int a, int b) { return a == 0 && (b == 1 || b == 2 || b == 7); },
+    {kFilterLanguageMode, [](int a, int b) { return a == 0 && (b == 1 || b == 2 || b == 7); },
      [](char l, int, int) { return in("on", l); }},  // full, pocket and raw articles
-    {0, [](int a, int b) { return a == 0 && b == 4; },
+    {kFilterLanguageMode, [](int a, int b) { return a == 0 && b == 4; },
      [](char l, int, int) { return l == 's'; }},  // Finnish word in T
-    {0, [](int a, int b) { return a == 0 && b == 5; },
+    {kFilterLanguageMode, [](int a, int b) { return a == 0 && b == 5; },
      [](char l, int, int) { return l == 'y'; }},  // Danish word in I
-    {0, [](int a, int b) { return a == 1 && b == 1; },
+    {kFilterLanguageMode, [](int a, int b) { return a == 1 && b == 1; },
      [](char l, int, int) { return in("ios", l); }},  // faster Finnish analysis
-    {0, [](int a, int b) { return a == 1 && b == 0; },
+    {kFilterLanguageMode, [](int a, int b) { return a == 1 && b == 0; },
      [](char l, int, int) { return in("iocs", l); }},  // Finnish analysis
-    {0, [](int a, int b) { return a == 2 && b == 0; },
+    {kFilterLanguageMode, [](int a, int b) { return a == 2 && b == 0; },
      [](char l, int, int) { return in("tnry", l); }},  // Danish analysis
-    {1, [](int a, int b) { return a == 0 && b == 1; },
+    {kFilterKind, [](int a, int b) { return a == 0 && b == 1; },
      [](char l, int, int) { return in("ic", l); }},
-    {1, [](int a, int b) { return a == 0 && b == 2; },
+    {kFilterKind, [](int a, int b) { return a == 0 && b == 2; },
      [](char l, int, int) { return in("tr", l); }},
-    {6, [](int, int) { return true; },
+    {kFilterReverse, [](int, int) { return true; },
      [](char l, int a, int) {  // reverse queries read only their reverse list
        return (l != 'a' || a == -1) && (l != 'b' || a == -3) && (a != -1 || l == 'a') &&
               (a != -3 || l == 'b');
      }},
-    {7, [](int a, int) { return a > 0; }, [](char, int, int b) { return b > 0; }},
+    {kFilterAnalysis, [](int a, int) { return a > 0; }, [](char, int, int b) { return b > 0; }},
 };
 
 constexpr std::string_view kLookedIn = " looked in (double click / tap) :";
@@ -94,8 +94,9 @@ bool has_part(const Session& s, int group, char letter, int part) {
 }
 
 bool list_passes(const ListSearch& q, int kind, char letter) {
-  return pq(0, q.number, q.selector, letter) && pq(1, kind, q.number, letter) &&
-         pq(6, q.reverse, 0, letter) && pq(7, q.analysis, q.number, letter);
+  return pq(kFilterLanguageMode, q.number, q.selector, letter) &&
+         pq(kFilterKind, kind, q.number, letter) && pq(kFilterReverse, q.reverse, 0, letter) &&
+         pq(kFilterAnalysis, q.analysis, q.number, letter);
 }
 
 bool prints_looked_in(const ListSearch& q) {

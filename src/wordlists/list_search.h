@@ -43,6 +43,14 @@ void stem_search(Session& s, int selector, int passed, int position, std::string
 // Byte-wise on unsigned values, a proper prefix being smaller.
 bool tnr(int k, int flag, std::string_view key, std::string_view word, std::string_view x);
 
+// The rule sets of the list filter `pq` (its k), by what a and b hold.
+enum ListFilter : int {
+  kFilterLanguageMode = 0,  // (language of a stem search, display mode)
+  kFilterKind = 1,          // (kind of the key group, language)
+  kFilterReverse = 6,       // (query number, unused): reverse queries read their list only
+  kFilterAnalysis = 7,      // (analysis, language)
+};
+
 // `pq`: the list filter; the first rule that fits (k, a, b) decides whether the list passes.
 bool pq(int k, int a, int b, char letter);
 
