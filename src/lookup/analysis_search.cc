@@ -16,7 +16,7 @@ constexpr int kDefaultStepLimit = 20000;
 void plain_lookup(Session& s, const SearchRequest& r) {
   Table<HitRow> earlier = std::move(s.q.f4);
   s.q.f4.clear();
-  plain_search(s, r.mode, r.number, r.key, r.form_flag, r.key_kind, r.data_prefix);
+  plain_search(s, r.mode, r.number, r.key, r.form_flag, r.data_prefix);
   if (!s.q.f4.any([](const HitRow& h) { return h.code == kHitPlain; })) s.q.f4 = std::move(earlier);
 }
 
@@ -33,7 +33,6 @@ bool finds0(Session& s, const SearchRequest& r) {
   search.limit = s.startup.kh.empty() ? kDefaultStepLimit : s.startup.kh.front();
   search.mode = r.mode;
   search.level = r.level;
-  search.key_kind = r.key_kind;
   search.data_prefix = std::string(r.data_prefix);
   search.key = std::string(r.key);
   search.variant = std::string(r.variant);

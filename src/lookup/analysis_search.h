@@ -14,7 +14,6 @@ struct SearchRequest {
   int number = -2;    // query number (reverse code)
   int level = 0;      // 0 plain, 1 Finnish analysis, 2 Danish analysis
   int form_flag = 1;  // 1 plain form, 0 analysis form
-  int key_kind = 0;
   std::string_view data_prefix;
   std::string_view key;
   std::string_view variant;

@@ -8,19 +8,17 @@ namespace velimora {
 
 void search_stems(Session& s, const StemSearch& r) {
   tnr1(s, {.selector = r.selector,
-           .passed = r.passed,
            .reverse = 0,
            .analysis = r.analysis,
            .word = r.word,
            .form_flag = 0,
            .query = r.query,
            .number = r.language,
-           .count = r.count,
            .data_prefix = r.data_prefix});
 }
 
-void bs(Session& s, int selector, int passed, int language, int count, int state, int position,
-        std::string_view query, std::string_view data_prefix, std::string_view remaining) {
+void bs(Session& s, int selector, int language, int state, int position, std::string_view query,
+        std::string_view data_prefix, std::string_view remaining) {
   if (state != 9 || s.q.p12.any([&](int p) { return p == position; })) return;
   s.q.stt.clear();
   for (const SplitRow& row : s.q.nr) {
@@ -33,7 +31,7 @@ void bs(Session& s, int selector, int passed, int language, int count, int state
     s.q.nq.set(group);
     s.q.stt.add({group, key, kind});
   }
-  StemSearch search{selector, passed, position, remaining, query, language, count, data_prefix};
+  StemSearch search{selector, position, remaining, query, language, data_prefix};
   if (position == 0) {
     // The first position stores both the whole-word hits of the word lists (a plain search)
     // and the stems (a search whose analysis value must not be 0).

@@ -12,12 +12,10 @@ namespace velimora {
 // The stem search of one position: the word lists searched for the `stt` candidates.
 struct StemSearch {
   int selector = 0;      // display mode of the query
-  int passed = 0;        // passed along, never tested
   int analysis = 0;      // 0: whole-word hits to `f4`; else stem hits to `st`
   std::string_view word;   // the remaining text
   std::string_view query;  // a hit is kept only when this text begins with its stem
   int language = 0;      // 1 Finnish, 2 Danish
-  int count = 0;         // passed along
   std::string_view data_prefix;
 };
 
@@ -28,8 +26,8 @@ void search_stems(Session& s, const StemSearch& r);
 // `stt` candidates (prefixes of 1 … 8 characters of the remaining text, one per length of
 // `nr`), searches them and records the position in `p12`. At position 0 it also runs the
 // whole-word search that stores the word-list hits of the whole key.
-void bs(Session& s, int selector, int passed, int language, int count, int state, int position,
-        std::string_view query, std::string_view data_prefix, std::string_view remaining);
+void bs(Session& s, int selector, int language, int state, int position, std::string_view query,
+        std::string_view data_prefix, std::string_view remaining);
 
 }  // namespace velimora
 

@@ -93,7 +93,7 @@ Marked cs0(int mode, std::string_view s) {
 
 std::optional<int> nyv(const StartupTables& t, int h, int r, int x) {
   if (x < 900) return x;
-  const int key = ret(h) * 100 + ret(r);
+  const int key = h * 100 + r;
   const ReadingCodeRow* row =
       t.nv.find([&](const ReadingCodeRow& n) { return n.key == key && n.code == x - 900; });
   if (row == nullptr) return std::nullopt;

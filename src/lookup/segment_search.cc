@@ -136,8 +136,7 @@ bool fsr(Session& s, const SegmentSearch& search, const SearchStateRow& st, int 
     if ((st.split == 0 && q != 0) || (st.group == 9 && z != 0)) continue;
     std::string_view rest_key = from(search.key, q);
     std::string_view rest_variant = from(search.variant, q);
-    bs(s, search.mode, st.code_c, search.level, search.key_kind, st.group, q, rest_variant,
-       search.data_prefix, rest_key);
+    bs(s, search.mode, search.level, st.group, q, rest_variant, search.data_prefix, rest_key);
     for (std::size_t j = 0; j < s.q.nr.size(); ++j) {
       const int k = s.q.nr[j].k;
       if (k >= 28) continue;

@@ -34,7 +34,6 @@ struct SegmentSearch {
   int limit = 0;  // steps allowed (`kh`)
   int mode = 0;
   int level = 0;
-  int key_kind = 0;
   std::string data_prefix;
   std::string key;
   std::string variant;

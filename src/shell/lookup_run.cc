@@ -115,7 +115,7 @@ bool nyord(Session& s, QueryState& q, int number, std::string_view key, int form
     add_split_extras(s, k, variant, last.length);
   }
   s.q.ns.add(0);
-  SearchRequest search{q.mode, number, q.level, form_flag, normal->kind, q.data_prefix, k, variant};
+  SearchRequest search{q.mode, number, q.level, form_flag, q.data_prefix, k, variant};
   if (!finds0(s, search)) return false;
   pas(s, {q.data_prefix, q.side, q.level, k, variant, kept, last.length - f});
   q.key = k;

@@ -3,11 +3,8 @@
 #define VELIMORA_TEXT_WORD_HELPERS_H_
 
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 namespace velimora {
 
@@ -27,12 +24,6 @@ std::string vendst(std::string_view s, std::string_view tail = {});
 // digits as b (a power of ten) has zeros.
 std::string nulfo(long long a, long long b);
 
-// `nyop`: gives its first argument.
-template <class A, class B, class C>
-const A& nyop(const A& a, const B&, const C&) {
-  return a;
-}
-
 // `ftal`: the integer of the first token and the text after it; with flag 1 a leading `-`
 // token negates the next one. Fails when the token is not an integer.
 struct IntAndRest {
@@ -46,13 +37,6 @@ std::optional<IntAndRest> ftal(int flag, std::string_view s);
 // (start, start_code) and stops as soon as (x, code) is smaller than an entry.
 bool mcgs(char x, char start, int code, int start_code, std::string_view list);
 
-// `mi`, `mc`, `ms`: true when the element is in the list.
-bool mi(int x, std::span<const int> list);
-bool mc(std::string_view list, char c);
-bool ms(std::span<const std::string> list, std::string_view s);
-// `ms` (list, out first): the first element of a non-empty list.
-std::optional<std::string> ms_first(std::span<const std::string> list);
-
 // The result of `genk`: prefix + the text before the first stop character, that character,
 // and the rest behind it.
 struct StopSplit {
@@ -62,13 +46,6 @@ struct StopSplit {
 };
 // `genk`: cuts the text at its first character that is one of `stops`.
 StopSplit genk(std::string_view s, std::string_view stops, std::string_view prefix);
-
-// `findtegn`: removes every leading `c` and counts them from `count0`.
-struct StripCount {
-  std::string stripped;
-  int count = 0;
-};
-StripCount findtegn(std::string_view s, char c, int count0);
 
 // `danstr`: empty for an empty text, else before + text + after.
 std::string danstr(std::string_view before, std::string_view s, std::string_view after);
@@ -80,11 +57,6 @@ struct Ordered {
   int order = 0;
 };
 Ordered rtn(int x, int y);
-// The second form of `rtn`: x and y back from low, high and order.
-std::pair<int, int> rtn_back(const Ordered& o);
-
-// `tolkl`: splits at every comma; the empty text gives the empty list.
-std::vector<std::string> tolkl(std::string_view s);
 
 // `str0`: "H:M" of two integers becomes H zero-padded to 3 digits, ":", M padded to 2.
 std::optional<std::string> str0(std::string_view s);

@@ -56,9 +56,6 @@ bool is_vokal_char(char c);
 // (the right value of a or the left value of b is 0); mode 2 exchanges a and b.
 bool valh(int mode, int a, int b);
 
-// `ret`: its argument.
-inline int ret(int a) { return a; }
-
 }  // namespace velimora
 
 #endif  // VELIMORA_WORDLISTS_LIST_HELPERS_H_

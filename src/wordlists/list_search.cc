@@ -248,31 +248,27 @@ void tnr1(Session& s, const ListSearch& q) {
 }
 
 void plain_search(Session& s, int selector, int reverse, std::string_view word, int form_flag,
-                  int count, std::string_view data_prefix) {
+                  std::string_view data_prefix) {
   s.q.stt.add({1, "zz", 1});
   tnr1(s, {.selector = selector,
-           .passed = 6,
            .reverse = reverse,
            .analysis = 0,
            .word = word,
            .form_flag = form_flag,
            .query = "",
            .number = 0,
-           .count = count,
            .data_prefix = data_prefix});
 }
 
-void stem_search(Session& s, int selector, int passed, int position, std::string_view remaining,
-                 std::string_view query, int language, int count, std::string_view data_prefix) {
+void stem_search(Session& s, int selector, int position, std::string_view remaining,
+                 std::string_view query, int language, std::string_view data_prefix) {
   tnr1(s, {.selector = selector,
-           .passed = passed,
            .reverse = 0,
            .analysis = position,
            .word = remaining,
            .form_flag = 0,
            .query = query,
            .number = language,
-           .count = count,
            .data_prefix = data_prefix});
 }
 

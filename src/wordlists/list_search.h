@@ -13,14 +13,12 @@ namespace velimora {
 // The arguments of `tnr1`, in the program's order (mode 0, letter blank).
 struct ListSearch {
   int selector = 0;  // display mode of the query; chooses the lists
-  int passed = 6;    // carried along, never tested
   int reverse = -2;  // query number: -1 only the list a, -3 only the list b, else neither
   int analysis = 0;  // 0: plain hits go to `f4`; else analysis hits go to `st`
   std::string_view word;
   int form_flag = 1;       // 1 plain lookup, 0 analysis form
   std::string_view query;  // an analysis hit is kept only when the query begins with its stem
   int number = 0;          // language of a stem search: 0 none, 1 Finnish, 2 Danish
-  int count = 0;           // carried along
   std::string_view data_prefix;
 };
 
@@ -30,13 +28,13 @@ void tnr1(Session& s, const ListSearch& search);
 
 // The plain search of a word: the single key group (1, "zz", 1), then `tnr1`.
 void plain_search(Session& s, int selector, int reverse, std::string_view word, int form_flag,
-                  int count, std::string_view data_prefix);
+                  std::string_view data_prefix);
 
 // The stem search of an analysis at a split point: looks up the `stt` groups the caller has
 // added (one per candidate stem) for the remaining text. With `position` not 0 the hits are
 // analysis hits in `st`; with 0 they are whole-word hits in `f4` (form flag 0).
-void stem_search(Session& s, int selector, int passed, int position, std::string_view remaining,
-                 std::string_view query, int language, int count, std::string_view data_prefix);
+void stem_search(Session& s, int selector, int position, std::string_view remaining,
+                 std::string_view query, int language, std::string_view data_prefix);
 
 // `tnr`: the bound test of a text x. K 3, below the upper bound: flag 0 x < key + "\xFE",
 // flag 1 x < word + "!". K 6, above the lower bound: flag 0 key < x, flag 1 word < x.

@@ -29,27 +29,14 @@ TEST(Genk, CutsAtTheFirstStopCharacter) {
 }
 
 TEST(SmallHelpers, BehaveAsTheirCallersExpect) {
-  EXPECT_EQ(findtegn("   talo ", ' ', 0).stripped, "talo ");
-  EXPECT_EQ(findtegn("   talo ", ' ', 2).count, 5);
   EXPECT_EQ(danstr(" [", "", "]"), "");
   EXPECT_EQ(danstr(" [", "a", "]"), " [a]");
   EXPECT_EQ(rtn(3, 5).order, 1);
   EXPECT_EQ(rtn(5, 3).low, 3);
   EXPECT_EQ(rtn(5, 3).order, 2);
-  EXPECT_EQ(rtn_back(rtn(5, 3)), (std::pair<int, int>{5, 3}));
-  EXPECT_EQ(rtn_back(rtn(3, 5)), (std::pair<int, int>{3, 5}));
-  EXPECT_TRUE(tolkl("").empty());
-  EXPECT_EQ(tolkl("a,,b"), (std::vector<std::string>{"a", "", "b"}));
   EXPECT_EQ(str0("12:5"), "012:05");
   EXPECT_FALSE(str0("12"));
   EXPECT_FALSE(str0("a:5"));
-  const int list[] = {1, 5};
-  EXPECT_TRUE(mi(5, list));
-  EXPECT_FALSE(mi(2, list));
-  EXPECT_TRUE(mc("abc", 'b'));
-  const std::string texts[] = {"x", "y"};
-  EXPECT_TRUE(ms(texts, "y"));
-  EXPECT_EQ(ms_first(texts), "x");
 }
 
 TEST(OutputBuffer, SusAppendsAndNystrJoinsAndEmpties) {

@@ -100,7 +100,7 @@ class ListSearchTest : public ::testing::Test {
     EXPECT_TRUE(st.ok()) << st.error();
     s_.q.clear_lookup_tables();
     s_.q.ns.add(0);
-    plain_search(s_, selector, reverse, word, 1, 0, folder_->prefix());
+    plain_search(s_, selector, reverse, word, 1, folder_->prefix());
     return nystr(s_, "");
   }
   std::vector<HitRow> hits() const { return {s_.q.f4.begin(), s_.q.f4.end()}; }
@@ -159,7 +159,7 @@ TEST_F(ListSearchTest, MissingHeadFileLeavesOnlyTheLastPart) {
   folder_->write();
   std::filesystem::remove(folder_->dir().path() + "/fib/fo0.pro");
   s_.q.ns.add(0);
-  plain_search(s_, 0, -2, "talo", 1, 0, folder_->prefix());
+  plain_search(s_, 0, -2, "talo", 1, folder_->prefix());
   // The other lists have head files whose keys lie above the word.
   EXPECT_EQ(nystr(s_, ""), std::string(kLookedIn) + " o199\n");
   EXPECT_EQ(hits(), (std::vector<HitRow>{{16, 'i', 1, 1, 0}}));
@@ -228,7 +228,7 @@ TEST_F(ListSearchTest, MissingPartFileIsSkipped) {
   folder_->write();
   std::filesystem::remove(folder_->dir().path() + "/fib/fo1.pro");
   s_.q.ns.add(0);
-  plain_search(s_, 0, -2, "talo", 1, 0, folder_->prefix());
+  plain_search(s_, 0, -2, "talo", 1, folder_->prefix());
   EXPECT_EQ(nystr(s_, ""), std::string(kLookedIn) + " o1\n");
   EXPECT_TRUE(hits().empty());
 }
@@ -239,7 +239,7 @@ TEST_F(ListSearchTest, StemSearchStoresAnalysisHitsWithSequenceAndAnchor) {
   s_.q.ns.add(0);
   s_.q.stt.add({1, "tal", 0});
   s_.q.stt.add({2, "talo", 1});
-  stem_search(s_, 0, 0, 3, "talossa", "talossa", 1, 0, folder_->prefix());
+  stem_search(s_, 0, 3, "talossa", "talossa", 1, folder_->prefix());
   EXPECT_EQ(nystr(s_, ""), "");  // a stem search writes no "looked in" line
   ASSERT_FALSE(s_.q.st.empty());
   const StemHitRow& first = s_.q.st.front();
