@@ -10,6 +10,8 @@ packages=(
   nlohmann-json3-dev libedit-dev
   wdanish
   scdoc groff-base man-db desktop-file-utils appstream dpkg-dev file
+  # `make fuzz`: clang with libFuzzer and the sanitizer runtimes it links.
+  clang libclang-rt-14-dev
 )
 
 missing=()
