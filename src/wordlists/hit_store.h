@@ -7,16 +7,9 @@
 
 #include "session/session.h"
 #include "wordlists/entry_match.h"
+#include "wordlists/index_reference.h"
 
 namespace velimora {
-
-// A dictionary line a word-list line points to, with the sense to show.
-struct LineReference {
-  char letter = ' ';
-  int part = 0;
-  int line = 0;
-  int sense = 0;
-};
 
 // `samme`: stores one hit. Plain (analysis 0): kinds above 9 as an `f4` row, unless the same
 // row exists or the `ntq1` counter of its letter and kind has reached the limit. Analysis:

@@ -13,6 +13,7 @@
 #include "wordlists/entry_match.h"
 #include "wordlists/entry_rules.h"
 #include "wordlists/hit_store.h"
+#include "wordlists/index_reference.h"
 #include "wordlists/list_helpers.h"
 
 namespace velimora {
@@ -124,23 +125,6 @@ void choose_parts(Session& s, const ListSearch& q, const KeyGroupRow& group, std
   }
 }
 
-// The reference at the start of an index-list body: letter, part, a separator, line up to
-// "_" or a blank, and the sense token after it.
-std::optional<LineReference> parse_reference(std::string_view body) {
-  if (body.empty()) return std::nullopt;
-  std::optional<Split> part = take_token(body.substr(1));
-  std::optional<int> part_no = part ? text_to_int(part->front) : std::nullopt;
-  if (!part_no || part->rest.empty()) return std::nullopt;
-  std::string_view rest = part->rest.substr(1);
-  const std::size_t end = rest.find_first_of("_ \t");
-  if (end == std::string_view::npos) return std::nullopt;
-  std::optional<int> line = text_to_int(rest.substr(0, end));
-  std::optional<Split> sense = take_token(rest.substr(end + 1));
-  std::optional<int> sense_no = sense ? text_to_int(sense->front) : std::nullopt;
-  if (!line || !sense_no) return std::nullopt;
-  return LineReference{body[0], *part_no, *line, *sense_no};
-}
-
 // Lines of o and n that point into a part read in full anyway are left out.
 bool points_into_full_part(const Session& s, std::string_view body) {
   std::optional<Split> token = take_token(body);
@@ -160,7 +144,7 @@ void match_line(Session& s, const ListSearch& q, const ChosenPartRow& part, int 
   std::optional<LineReference> ref;
   if (is_dictionary_side(letter)) {
     ref = LineReference{letter, part.part, line_no, 0};
-  } else if (letter != 'a' && letter != 'b') {
+  } else if (holds_references(letter)) {
     ref = parse_reference(entry.rest);
   }
   if (!ref) return;

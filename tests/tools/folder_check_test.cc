@@ -14,13 +14,36 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The copied folder's files are hard links to the sample's: a file is unlinked before it is
+// written, so that the sample keeps its text.
 void put(const fs::path& file, const std::string& text) {
+  fs::remove(file);
   std::ofstream(file, std::ios::binary | std::ios::trunc) << text;
 }
 
 std::string text_of(const fs::path& file) {
   std::ifstream in(file, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// The file with its line `n` (from 1) put in place of the old one.
+void set_line(const fs::path& file, int n, const std::string& line) {
+  std::string text = text_of(file);
+  std::size_t start = 0;
+  for (int k = 1; k < n; ++k)
+    start = text.find('\n', start) + 1;
+  put(file, text.replace(start, text.find('\n', start) - start, line));
+}
+
+// The sample folder as hard links (fast); copied where the temporary folder lies elsewhere.
+void copy_sample(const fs::path& to) {
+  std::error_code linked;
+  fs::copy(MKDATA_TEST_SAMPLE_DATA, to,
+           fs::copy_options::recursive | fs::copy_options::create_hard_links, linked);
+  if (linked) {
+    fs::copy(MKDATA_TEST_SAMPLE_DATA, to,
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+  }
 }
 
 TEST(FolderCheck, TheSampleFolderHasNoFaults) {
@@ -39,7 +62,9 @@ TEST(FolderCheck, EachFaultIsOneLineWithFileAndLine) {
       {"head gone", [](const fs::path& d) { fs::remove(d / "ftb/dt0.pro"); },
        "ftb/dt0.pro:0: missing or unreadable"},
       {"part out of order",
-       [](const fs::path& d) { put(d / "fib/fo150.pro", text_of(d / "fib/fo150.pro") + "a\n"); },
+       [](const fs::path& d) {
+         put(d / "fib/fo150.pro", text_of(d / "fib/fo150.pro") + "a i1,1 0\n");
+       },
        "fib/fo150.pro:"},
       {"head line changed",
        [](const fs::path& d) {
@@ -51,12 +76,25 @@ TEST(FolderCheck, EachFaultIsOneLineWithFileAndLine) {
        "feu/fu11.cns: byte 0 (line 1): holds no records"},
       {"bad record", [](const fs::path& d) { put(d / "feu/fu10.cns", "kh(1)\nkh(\n"); },
        "feu/fu10.cns: byte 6 (line 2): column 4"},
+      // Index lines the search cannot read (line 2 is no head line, so only it is at fault).
+      {"index line without sense",
+       [](const fs::path& d) { set_line(d / "fib/fo1.pro", 2, "Afrikka i1,2"); },
+       "fib/fo1.pro:2: no reference such as 'i1,1 0' after the word; the search skips it"},
+      {"index line with a part that is no number",
+       [](const fs::path& d) { set_line(d / "ftb/dn1.pro", 2, "Afrika tx,2 0"); },
+       "ftb/dn1.pro:2: no reference"},
+      {"index line without its line number",
+       [](const fs::path& d) { set_line(d / "fib/fs1.pro", 2, "Aasia t1, 1"); },
+       "fib/fs1.pro:2: no reference"},
+      {"index line with the word alone",
+       [](const fs::path& d) { set_line(d / "ftb/dy1.pro", 2, "Amerika"); },
+       "ftb/dy1.pro:2: no reference"},
       {"main record file gone", [](const fs::path& d) { fs::remove(d / "feu/fe.cns"); },
        "feu/fe.cns:0: missing"},
   };
   for (const auto& c : kCases) {
     testing::TempDir dir;
-    fs::copy(MKDATA_TEST_SAMPLE_DATA, dir.path(), fs::copy_options::recursive);
+    copy_sample(dir.path());
     c.spoil(dir.path());
     const std::vector<std::string> faults = check_data_folder(dir.prefix());
     ASSERT_EQ(faults.size(), 1u) << c.what << ": " << ::testing::PrintToString(faults);

@@ -5,6 +5,9 @@
 #include "datafolder/layout.h"
 #include "tables/record_registry.h"
 #include "text/files.h"
+#include "text/word_helpers.h"
+#include "wordlists/index_reference.h"
+#include "wordlists/list_helpers.h"
 
 namespace velimora::mkdata {
 namespace {
@@ -18,15 +21,28 @@ std::string at(const std::string& file, long line, const std::string& problem) {
 
 // The lines of a file, or nothing when it cannot be read (reported).
 std::optional<std::vector<std::string>> read_lines(const std::string& file,
-                                                    std::vector<std::string>& faults) {
+                                                   std::vector<std::string>& faults) {
   LineReader in(file);
   if (!file_exists(file) || !in.ok()) {
     faults.push_back(at(file, 0, "missing or unreadable"));
     return std::nullopt;
   }
   std::vector<std::string> lines;
-  while (std::optional<std::string> line = in.read_line()) lines.push_back(std::move(*line));
+  while (std::optional<std::string> line = in.read_line())
+    lines.push_back(std::move(*line));
   return lines;
+}
+
+// Each line of an index list's part as the search reads it: the word, a blank, a reference.
+void check_references(const std::string& file, const std::vector<std::string>& lines,
+                      std::vector<std::string>& faults) {
+  for (std::size_t k = 0; k < lines.size(); ++k) {
+    const Cut entry = glang0(kolon(lines[k]), ' ');
+    if (!parse_reference(entry.rest)) {
+      faults.push_back(at(file, static_cast<long>(k + 1),
+                          "no reference such as 'i1,1 0' after the word; the search skips it"));
+    }
+  }
 }
 
 void check_list(const std::string& prefix, const WordList& list, std::vector<std::string>& faults) {
@@ -38,10 +54,11 @@ void check_list(const std::string& prefix, const WordList& list, std::vector<std
     if (!lines) continue;
     read[static_cast<std::size_t>(part)] = true;
     if (!lines->empty()) first[static_cast<std::size_t>(part)] = lines->front();
+    if (holds_references(list.letter)) check_references(file, *lines, faults);
     for (std::size_t k = 1; k < lines->size(); ++k) {
       if ((*lines)[k] < (*lines)[k - 1]) {
-        faults.push_back(at(file, static_cast<long>(k + 1), "not in order after line " +
-                                                                std::to_string(k)));
+        faults.push_back(
+            at(file, static_cast<long>(k + 1), "not in order after line " + std::to_string(k)));
       }
     }
   }
@@ -80,7 +97,8 @@ std::vector<std::string> check_data_folder(const std::string& prefix) {
     const std::string stem = std::string(kStartupRecordStem) + digit;
     check_record_file(record_file_name(prefix, kRecordSide, stem), false, faults);
   }
-  for (const WordList& list : nqrt) check_list(prefix, list, faults);
+  for (const WordList& list : nqrt)
+    check_list(prefix, list, faults);
   return faults;
 }
 
