@@ -13,15 +13,19 @@ constexpr bool in(char c, std::string_view set) {
 char last_of(const D& d) { return d.last.empty() ? '\0' : d.last[0]; }
 std::size_t size_of(int n) { return n > 0 ? static_cast<std::size_t>(n) : 0; }
 
-// 1. Latin nouns in -eum/-ium: museum, museer; akvarium, akvarier.
+// 1. Latin nouns in -eum/-ium/-æum: museum, museer; akvarium, akvarier; jubilæum, jubilæer.
 bool rule01(const D& d, DanishRuleSink yield) {
-  if (last_of(d) != 'm' || d.n <= 4 || !one_of(d.w.substr(d.w.size() - 3, 2), {"eu", "iu"})) {
+  if (last_of(d) != 'm' || d.n <= 4 ||
+      !one_of(d.w.substr(d.w.size() - 3, 2), {"eu", "iu", "\xE6u"})) {
     return true;
   }
   const std::string_view w3 = drop_back(d.w, 3);
   if (!d.p.starts_with(w3) || d.p.size() < w3.size() + 2) return true;
   const std::string_view next_two = d.p.substr(w3.size(), 2);
-  if (!one_of(next_two, {"ee", "ie", "ia", "is"}) || next_two[0] != back(d.w, 3)) return true;
+  // "\xE6" "e" is æe: a hex escape would swallow the e.
+  if (!one_of(next_two, {"ee", "ie", "ia", "is", "\xE6" "e"}) || next_two[0] != back(d.w, 3)) {
+    return true;
+  }
   return yield({w3, back_text(d.w, 3)}, "M");
 }
 

@@ -46,6 +46,7 @@ const DanishCase kDanishCases[] = {
     {"Rule01_museum_museer", "museum", "museer", {{1, "muse", 0, "M", 0}}},
     {"Rule01_akvarium_akvarier", "akvarium", "akvarier", {{1, "akvari", 0, "M", 0}}},
     {"Rule01_akvarium_akvariet", "akvarium", "akvariet", {{1, "akvari", 0, "M", 0}}},
+    {"Rule01_jubilaeum_jubilaeet", "jubil\xE6um", "jubil\xE6" "et", {{1, "jubil\xE6", 0, "M", 0}}},
     {"Rule01_museum_museal", "museum", "museal", {}},          // "ea" is not in the set
     // Rule 2 (-es) and rule 11.
     {"Rule02_proces_processen", "proces", "processen", {{2, "proc", 0, "S", 0}, {11, "proce", 0, "s", 0}}},
