@@ -62,7 +62,28 @@ INSTANTIATE_TEST_SUITE_P(
         ListedCase{"tale {talte, talt} puhua", "tale {talte, talt} puhua"},
         ListedCase{"hus 1 {et; -e} talo", "hus 1 {et; -e} talo"},
         ListedCase{"ny 1 {nyt, nye} uusi", "ny 1 {nyt, nye} uusi"},
-        ListedCase{"det {neutri} se", "det {neutri} se"}));
+        ListedCase{"det {neutri} se", "det {neutri} se"},
+        // A variant that ends the line has no blank behind it: the chain ends with the line.
+        ListedCase{"gribe >ga", "gribe >ga"},
+        // A listed form holding a remark sign would put the | in front into a remark: the
+        // line stays as written.
+        ListedCase{"hus | {en; b{ger} talo", "hus | {en; b{ger} talo"}));
+
+// A line whose listed forms cannot become variants says so where it is.
+TEST_F(DanishFormsTest, FormsThatCannotBeAddedAreAWarning) {
+  velimora::testing::TempDir dir;
+  dir.write("da-fi.txt", "hus | {en; b{ger} talo\n");
+  Diagnostics diag;
+  compile(read_sources(dir.path(), "", diag), diag);
+  // The other warnings are about the source files this folder does not have.
+  std::vector<std::string> here;
+  for (const std::string& w : diag.warnings()) {
+    if (w.find("da-fi.txt:") != std::string::npos) here.push_back(w.substr(w.find("da-fi.txt:")));
+  }
+  EXPECT_EQ(here, std::vector<std::string>{
+                      "da-fi.txt:1: its listed forms cannot become variants (a sense mark '|' "
+                      "inside a remark '{...}'); the line is kept as written"});
+}
 
 // The head index n finds the article under every listed form.
 TEST_F(DanishFormsTest, PlainIndexHoldsTheListedForms) {

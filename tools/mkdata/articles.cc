@@ -51,7 +51,8 @@ std::optional<Link> next_link(std::string_view rest) {
   std::size_t end = rest.find(' ', 1);
   return Link{.sign = rest[0],
               .word = rest.substr(1, end == rest.npos ? rest.npos : end - 1),
-              .after = end == rest.npos ? std::string_view() : rest.substr(end + 1)};
+              // At the line's end the rest stays inside the line, for the tail offset.
+              .after = end == rest.npos ? rest.substr(rest.size()) : rest.substr(end + 1)};
 }
 
 Status check_remarks(std::string_view text) {

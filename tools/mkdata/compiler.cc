@@ -44,8 +44,18 @@ Dictionary build_dictionary(char letter, Side side, const SourceFile& f, Diagnos
     }
     std::string line = l.text;
     if (side == Side::kDanish) {
-      line = with_listed_forms(l.text, *a);
-      if (line != l.text) a = parse_article(line, side);
+      std::string listed = with_listed_forms(l.text, *a);
+      if (listed != l.text) {
+        // A listed form that would spoil the chain (a remark sign in it) is not added.
+        if (Result<Article> b = parse_article(listed, side); b) {
+          line = std::move(listed);
+          a = std::move(b);
+        } else {
+          diag.warning(f.path, l.number,
+                       "its listed forms cannot become variants (" + b.error() +
+                           "); the line is kept as written");
+        }
+      }
     }
     entries.push_back({std::move(line), std::move(*a)});
   }

@@ -7,6 +7,8 @@
 namespace velimora::mkdata {
 
 std::string with_listed_forms(std::string_view line, const Article& a) {
+  // Offsets that do not fit the line come from no parse of it: nothing to add to.
+  if (a.variants.empty() || a.body > a.tail || a.tail > line.size()) return std::string(line);
   const std::string& head = a.variants.front().word;
   if (head.ends_with('-')) return std::string(line);
   const inflection::DanishParadigm p = inflection::danish_paradigm(head, line.substr(a.tail));
