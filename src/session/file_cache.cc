@@ -34,24 +34,35 @@ std::optional<FileStamp> stamp_of(std::string_view name) {
 }
 
 std::shared_ptr<const CachedFile> FileCache::get(std::string_view name) {
-  std::optional<FileStamp> stamp = stamp_of(name);
-  if (!stamp) {
-    files_.erase(std::string(name));
-    return nullptr;
+  auto it = files_.find(name);
+  const bool in_scope = open_scopes_ > 0;
+  if (in_scope && it != files_.end() && it->second.checked == generation_) {
+    return it->second.file;
   }
-  auto it = files_.find(std::string(name));
-  if (it != files_.end() && it->second.stamp == *stamp) return it->second.file;
-  Result<std::string> bytes = read_whole_file(name);
-  if (!bytes) return nullptr;
-  auto file = std::make_shared<const CachedFile>(std::move(*bytes));
+  Entry& entry = refresh(it, name);
+  entry.checked = in_scope ? generation_ : 0;
+  return entry.file;
+}
+
+FileCache::Entry& FileCache::refresh(Files::iterator it, std::string_view name) {
+  std::optional<FileStamp> stamp = stamp_of(name);
+  if (it != files_.end() && stamp && it->second.file && it->second.stamp == *stamp) {
+    return it->second;
+  }
+  std::shared_ptr<const CachedFile> file;
+  if (stamp) {
+    if (Result<std::string> bytes = read_whole_file(name)) {
+      file = std::make_shared<const CachedFile>(std::move(*bytes));
+    }
+  }
   if (it != files_.end()) {
-    bytes_ -= it->second.file->size();
+    if (it->second.file) bytes_ -= it->second.file->size();
     files_.erase(it);
   }
-  if (bytes_ + file->size() > kMaxBytes) clear();
-  files_[std::string(name)] = Entry{*stamp, file};
-  bytes_ += file->size();
-  return file;
+  const std::size_t size = file ? file->size() : 0;
+  if (bytes_ + size > kMaxBytes || files_.size() >= kMaxFiles) clear();
+  bytes_ += size;
+  return files_[std::string(name)] = Entry{stamp.value_or(FileStamp{}), std::move(file), 0};
 }
 
 }  // namespace velimora

@@ -1,11 +1,14 @@
 // Data files kept in memory between queries. A file is read whole the first time it is asked
 // for and read again whenever its size or modification time on disk has changed, so every
-// answer is the one a fresh read would give.
+// answer is the one a fresh read would give. Within a query (a QueryScope) each file is
+// checked on disk once, when the query first asks for it, so that a query with thousands of
+// line reads costs a handful of stat calls; the query sees its files as they were then.
 #ifndef VELIMORA_SESSION_FILE_CACHE_H_
 #define VELIMORA_SESSION_FILE_CACHE_H_
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -52,9 +55,26 @@ class FileCache {
  public:
   // Files above this total are dropped from memory (all at once) before the next is kept.
   static constexpr std::size_t kMaxBytes = 64u << 20;
+  // So many names (missing files count too) are dropped the same way.
+  static constexpr std::size_t kMaxFiles = 8192;
 
-  // The file as it is on disk now; null when it does not exist, is not a regular file or
-  // cannot be read.
+  // While one lives, a file's stamp is checked the first time it is asked for and trusted
+  // for later requests; a scope opened inside another belongs to the outer one.
+  class QueryScope {
+   public:
+    explicit QueryScope(FileCache& cache) : cache_(cache) {
+      if (cache_.open_scopes_++ == 0) ++cache_.generation_;
+    }
+    ~QueryScope() { --cache_.open_scopes_; }
+    QueryScope(const QueryScope&) = delete;
+    QueryScope& operator=(const QueryScope&) = delete;
+
+   private:
+    FileCache& cache_;
+  };
+
+  // The file as it is on disk now (inside a scope: as it was when the scope first asked for
+  // it); null when it does not exist, is not a regular file or cannot be read.
   std::shared_ptr<const CachedFile> get(std::string_view name);
 
   // Forgets every file.
@@ -64,12 +84,26 @@ class FileCache {
   }
 
  private:
+  // A file as last seen on disk; no file when it was missing or could not be read.
   struct Entry {
     FileStamp stamp;
     std::shared_ptr<const CachedFile> file;
+    std::uint64_t checked = 0;  // the scope generation in which the stamp was last checked
   };
-  std::unordered_map<std::string, Entry> files_;
+  // Lets a name be looked up without building a string.
+  struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+  };
+  using Files = std::unordered_map<std::string, Entry, NameHash, std::equal_to<>>;
+
+  // Keeps what the disk holds now under the name (a missing or unreadable file as no file).
+  Entry& refresh(Files::iterator it, std::string_view name);
+
+  Files files_;
   std::size_t bytes_ = 0;
+  std::uint64_t generation_ = 0;  // bumped when an outermost scope opens
+  int open_scopes_ = 0;
 };
 
 }  // namespace velimora

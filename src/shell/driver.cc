@@ -163,6 +163,7 @@ std::string_view within_query_limit(std::string_view query) {
 std::optional<std::string> go2(Session& s, std::string_view query) {
   if (!s.shell.cst) return std::nullopt;  // start-up did not load the main record file
   s.guard.start_query();
+  const FileCache::QueryScope one_look_per_file(s.files);
   s.shown = QueryRecord{};
   QueryState q;
   query_pass(s, q, within_query_limit(query));

@@ -100,6 +100,38 @@ TEST_F(LesTest, NoticesAFileChangedOnDisk) {
   EXPECT_EQ(les(s_, name("f.pro"), 1).line, "");
 }
 
+// Inside a query scope each file is looked at on disk once: later reads of the same query
+// see it as it was then; the next scope (and every read outside one) looks again.
+TEST_F(LesTest, AQueryScopeLooksAtEachFileOnce) {
+  dir_.write("f.pro", "old\n");
+  auto f = [&] { return les(s_, name("f.pro"), 1).line; };
+  auto g = [&] { return les(s_, name("g.pro"), 1).line; };
+  {
+    const FileCache::QueryScope query(s_.files);
+    EXPECT_EQ(f(), "old");
+    EXPECT_EQ(g(), "");
+    dir_.write("f.pro", "newer text\n");
+    dir_.write("g.pro", "g\n");
+    EXPECT_EQ(f(), "old");
+    EXPECT_EQ(g(), "");  // still missing for this query
+    {
+      const FileCache::QueryScope inner(s_.files);  // part of the same query
+      EXPECT_EQ(f(), "old");
+    }
+    EXPECT_EQ(f(), "old");
+  }
+  {
+    const FileCache::QueryScope query(s_.files);
+    EXPECT_EQ(f(), "newer text");
+    EXPECT_EQ(g(), "g");
+    std::filesystem::remove(dir_.path() + "/f.pro");
+    EXPECT_EQ(f(), "newer text");
+  }
+  EXPECT_EQ(f(), "");
+  dir_.write("f.pro", "back\n");
+  EXPECT_EQ(f(), "back");
+}
+
 class IndexTest : public ::testing::Test {
  protected:
   void SetUp() override {
