@@ -15,7 +15,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 copy=${MUTANTS_DIR:-$root-mutants}
 build=$copy/build
 first_tests=(golden_test)              # the analysis sessions: most mutants end here
-more_tests=(lookup_test shell_test)    # the unit tests of the search, ranking and driver
+more_tests=(lookup_test shell_test wordlists_test)  # unit tests: search, ranking, driver, relations
 seconds=300                            # a test program running longer has hung
 
 # Writes every tracked or new file of the tree whose text differs into the copy (with a new

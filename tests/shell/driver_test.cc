@@ -135,14 +135,17 @@ TEST_F(DriverTest, NumberedCodeShowsItsAnalysisBlock) {
   s_.q.nb.set(100);
   s_.q.f1.add({0, 7, 0, 4, 0, "e", "refs1", "refs2", "pos", 103});
   s_.q.f1.add({0, 7, 0, 4, 0, "f", "refs3", "refs4", "pos", 130});
-  // Only the result within 15 of the best passes; the output run writes its block.
+  s_.q.f1.add({0, 7, 0, 4, 0, "g", "refs5", "refs6", "pos", 105});
+  // Only the chosen result within 15 of the best is shown; the output run writes its block,
+  // and the one 5 above the best is offered.
   std::optional<std::string> out = run("3");
   ASSERT_TRUE(out);
   EXPECT_EQ(out->substr(0, 2), "3\n");
   EXPECT_EQ(out->find("Analysis"), out->rfind("Analysis")) << *out;
   EXPECT_NE(out->find("<talossa>"), std::string::npos) << *out;
   EXPECT_TRUE(s_.q.f2.empty());
-  EXPECT_EQ(s_.q.stl1->codes, std::vector<std::string>{"3"});
+  // The codes met stand last offered first.
+  EXPECT_EQ(s_.q.stl1->codes, (std::vector<std::string>{"5", "3"}));
 }
 
 TEST_F(DriverTest, ZeroCodeEchoesItsDescription) {

@@ -107,6 +107,26 @@ TEST_F(RelationsTest, ThreePartsHeadedByTheLast) {
   EXPECT_EQ(nystr(s_, ""), "");
 }
 
+TEST_F(RelationsTest, APartKeepsItsNearestPartnerPerSide) {
+  // The first part could lean right on the second and on the third: only the nearer stays.
+  reading(1, 3, 0, 2);
+  reading(2, 5, 2, 7);
+  reading(3, 5, 2, 7);
+  EXPECT_EQ(structures(3), 0);
+  ASSERT_EQ(s_.q.ra.size(), 1u);
+  EXPECT_EQ(s_.q.ra.front().to, 2);
+}
+
+TEST_F(RelationsTest, APartLeansOnOnePartOnly) {
+  // The second part could lean right on the third and left on the first, and no other part
+  // on anything: a structure needs two ties from different parts, so there is none.
+  reading(1, 4, 1, 2);
+  reading(2, 0, 2, 2);
+  reading(3, 5, 2, 7);
+  EXPECT_EQ(structures(3), 0);
+  EXPECT_EQ(s_.q.ra.size(), 2u);
+}
+
 TEST_F(RelationsTest, WrittenStructuresRepeatThePieces) {
   reading(1, 3, 0, 2);
   reading(2, 5, 2, 7);
