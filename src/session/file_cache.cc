@@ -18,6 +18,13 @@ CachedFile::CachedFile(std::string bytes) : bytes_(std::move(bytes)) {
     ends_.push_back(end);
     start = next;
   }
+  auto key = [&](std::size_t n) {
+    std::string_view l = line(n);
+    return l.starts_with('"') ? l.substr(1) : l;
+  };
+  for (std::size_t n = 2; n <= line_count() && keys_ascending_; ++n) {
+    keys_ascending_ = key(n - 1) <= key(n);
+  }
 }
 
 std::string_view CachedFile::line(std::size_t n) const {

@@ -43,11 +43,16 @@ class CachedFile {
   // The byte position at which line n (1-based) starts.
   long position(std::size_t n) const { return static_cast<long>(starts_[n - 1]); }
   std::size_t size() const { return bytes_.size(); }
+  // True when the lines, each without one leading double quote (the key quoting of the word
+  // lists), never decrease byte-wise: a search may then bisect a run of keys instead of
+  // reading every line.
+  bool keys_ascending() const { return keys_ascending_; }
 
  private:
   std::string bytes_;
   std::vector<std::size_t> starts_;
   std::vector<std::size_t> ends_;  // end of each line's text, its line end excluded
+  bool keys_ascending_ = true;
 };
 
 // The files of one session, by their program file name.

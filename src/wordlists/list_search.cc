@@ -72,13 +72,18 @@ class HeadFiles {
 
   // `lestr`: the first key of part n of the list; the empty key for a missing file or line.
   std::string_view lestr(std::size_t list, char letter, int n) {
+    const CachedFile* file = head_file(list, letter);
+    if (file == nullptr || n < 1 || static_cast<std::size_t>(n) > file->line_count()) return {};
+    return kolon(file->line(static_cast<std::size_t>(n)));
+  }
+
+  // The head file of the list; null when it is missing.
+  const CachedFile* head_file(std::size_t list, char letter) {
     if (!loaded_[list]) {
       files_[list] = s_.files.get(part_file_name(data_prefix_, letter, 0));
       loaded_[list] = true;
     }
-    const CachedFile* file = files_[list].get();
-    if (file == nullptr || n < 1 || static_cast<std::size_t>(n) > file->line_count()) return {};
-    return kolon(file->line(static_cast<std::size_t>(n)));
+    return files_[list].get();
   }
 
  private:
@@ -87,6 +92,21 @@ class HeadFiles {
   std::array<std::shared_ptr<const CachedFile>, std::size(nqrt)> files_;
   std::array<bool, std::size(nqrt)> loaded_{};
 };
+
+// The first n of from … to for which `holds` is false, where it holds for a beginning of the
+// range only (a bound tested on ascending keys); to + 1 when it holds for all.
+template <class Holds>
+std::size_t first_failing(std::size_t from, std::size_t to, Holds holds) {
+  while (from <= to) {
+    const std::size_t mid = from + (to - from) / 2;
+    if (holds(mid)) {
+      from = mid + 1;
+    } else {
+      to = mid - 1;
+    }
+  }
+  return from;
+}
 
 bool has_part(const Session& s, int group, char letter, int part) {
   return s.q.tn.any([&](const ChosenPartRow& r) {
@@ -110,7 +130,21 @@ void choose_parts(Session& s, const ListSearch& q, const KeyGroupRow& group, std
   const WordList& list = nqrt[index];
   if (!list_passes(q, group.kind, list.letter)) return;
   const int flag = pqt(q.number, list.letter);
-  for (int n = 1; n <= list.parts; ++n) {
+  // On ascending part heads the parts that can hold the key are one run; the loop's tests
+  // still decide, the bisection only skips parts they would pass over.
+  std::size_t from = 1;
+  std::size_t to = static_cast<std::size_t>(list.parts);
+  const CachedFile* head = heads.head_file(index, list.letter);
+  if (head != nullptr && head->keys_ascending() && head->line_count() >= to) {
+    auto head_key = [&](std::size_t n) { return kolon(head->line(n)); };
+    const std::size_t beyond = first_failing(
+        1, to, [&](std::size_t n) { return tnr(3, flag, group.key, q.word, head_key(n)); });
+    to = beyond - 1;
+    const std::size_t above = first_failing(
+        1, to, [&](std::size_t n) { return !tnr(6, flag, group.key, q.word, head_key(n)); });
+    from = above > 1 ? above - 1 : 1;
+  }
+  for (int n = static_cast<int>(from); n <= static_cast<int>(to); ++n) {
     if (has_part(s, 0, list.letter, n)) continue;
     if (!tnr(3, flag, group.key, q.word, heads.lestr(index, list.letter, n))) continue;
     if (n < list.parts &&
@@ -176,10 +210,9 @@ void read_part(Session& s, const ListSearch& q, const ChosenPartRow& part) {
   const std::string key = group != nullptr ? group->key : std::string();
   const bool bounded = part.group != 0;
   std::optional<std::size_t> last_line;  // this part's `lqn` row once a line is counted
-  for (std::size_t i = 1; i <= file->line_count(); ++i) {
-    std::string_view line = kolon(file->line(i));
-    if (bounded && !tnr(3, f, key, q.word, line)) break;
-    const int line_no = ++s.q.ntt.front();
+  auto count_line = [&](std::size_t i) {
+    const int line_no = static_cast<int>(i);
+    s.q.ntt.set(line_no);
     if (!last_line) {
       s.q.lqn.remove_if(
           [&](const LastLineRow& r) { return r.letter == part.letter && r.part == part.part; });
@@ -187,8 +220,24 @@ void read_part(Session& s, const ListSearch& q, const ChosenPartRow& part) {
       last_line = s.q.lqn.size() - 1;
     }
     s.q.lqn[*last_line].line = line_no;
+  };
+  auto key_at = [&](std::size_t i) { return kolon(file->line(i)); };
+  std::size_t first = 1;
+  if (bounded && file->keys_ascending()) {
+    // On ascending keys the lines up to the first one above the key are counted but not
+    // matched; they are found by bisection instead of being read.
+    const std::size_t below_bound = first_failing(
+        1, file->line_count(), [&](std::size_t i) { return tnr(3, f, key, q.word, key_at(i)); });
+    first = first_failing(1, below_bound - 1,
+                          [&](std::size_t i) { return !tnr(6, f, key, q.word, key_at(i)); });
+    if (first > 1) count_line(first - 1);
+  }
+  for (std::size_t i = first; i <= file->line_count(); ++i) {
+    std::string_view line = key_at(i);
+    if (bounded && !tnr(3, f, key, q.word, line)) break;
+    count_line(i);  // the line number counts every line read from the first
     if (bounded && !tnr(6, f, key, q.word, line)) continue;
-    match_line(s, q, part, line_no, line);
+    match_line(s, q, part, static_cast<int>(i), line);
   }
 }
 

@@ -132,6 +132,26 @@ TEST_F(LesTest, AQueryScopeLooksAtEachFileOnce) {
   EXPECT_EQ(f(), "back");
 }
 
+TEST(CachedFile, KeysAscendWhenNoLineIsBelowTheOneBefore) {
+  static const struct {
+    const char* name;
+    std::string bytes;
+    bool ascending;
+  } kCases[] = {
+      {"in order", "aamu\nkala\ntalo\n", true},
+      {"one pair out of order", "aamu\ntalo\nkala\n", false},
+      {"equal lines", "kala\nkala\n", true},
+      {"a leading quote is not part of the key", "\"kala\ntalo\n\"tuli\n", true},
+      {"a quoted key below the one before", "kala\n\"aamu\n", false},
+      {"bytes compare unsigned", "\xE4iti\nzebra\n", false},
+      {"line ends are not part of the key", "a\r\na\n", true},
+      {"empty file", "", true},
+      {"one line", "x", true},
+  };
+  for (const auto& c : kCases)
+    EXPECT_EQ(CachedFile(c.bytes).keys_ascending(), c.ascending) << c.name;
+}
+
 class IndexTest : public ::testing::Test {
  protected:
   void SetUp() override {

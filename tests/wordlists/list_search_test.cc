@@ -127,6 +127,36 @@ TEST_F(ListSearchTest, PlainLookupNamesThePartsAndStoresTheHits) {
       [](const LastLineRow& r) { return r.letter == 'o' && r.part == 5 && r.line == 3; }));
 }
 
+// A part in key order is bisected, one out of order read line by line: both give every hit of
+// the word and count the lines up to the first one above it.
+TEST_F(ListSearchTest, PartsInAndOutOfKeyOrderGiveTheSameHits) {
+  static const struct {
+    const char* name;
+    std::vector<std::string> lines;
+    int last_line;
+  } kCases[] = {
+      {"in key order",
+       {"aamu i1,1 0", "kala i1,2 0", "talo i12,345 0", "talo i12,345 2", "talot i12,346 0",
+        "tuli i1,9 0"},
+       4},
+      {"the word on the first line", {"talo i12,345 0", "talo i12,345 2", "tuli i1,9 0"}, 2},
+      {"out of order", {"talo i12,345 0", "aamu i1,1 0", "talo i12,345 2", "kala i1,2 0"}, 4},
+      {"quoted keys in order", {"\"kala i1,2 0", "talo i12,345 0", "\"talo i12,345 2"}, 3},
+  };
+  for (const auto& c : kCases) {
+    start();
+    s_.q.f4.clear();
+    s_.q.lqn.clear();
+    folder_->part('o', 5, c.lines);
+    search("talo", 1);
+    EXPECT_EQ(hits(), (std::vector<HitRow>{{16, 'i', 12, 345, 0}, {16, 'i', 12, 345, 2}}))
+        << c.name;
+    EXPECT_TRUE(s_.q.lqn.any([&](const LastLineRow& r) {
+      return r.letter == 'o' && r.part == 5 && r.line == c.last_line;
+    })) << c.name;
+  }
+}
+
 TEST_F(ListSearchTest, OtherDisplayModesSearchTheirListsSilently) {
   folder_->part('o', 5, {"talo i12,345 2"});
   folder_->part('s', 2, {"talo t3,4 1"});
