@@ -44,7 +44,9 @@ TEST(DataChange, TheNextQuerySeesAChangedOrRemovedPart) {
       std::filesystem::remove(folder.dir().path() + "/" + step.file);
     }
     const std::optional<std::string> expected = fresh_answer(folder, step.query);
-    if (step.file != nullptr) EXPECT_NE(expected, previous) << step.name << ": no change to see";
+    if (step.file != nullptr) {
+      EXPECT_NE(expected, previous) << step.name << ": no change to see";
+    }
     EXPECT_EQ(go2(s, step.query), expected) << step.name;
     previous = expected;
   }
