@@ -64,10 +64,12 @@ bool inflected_forms(char letter, std::string_view v, char code, std::string_vie
                      std::optional<std::string_view> stems_within, const VariantHitSink& sink) {
   std::optional<ClassCode> cls = c0k(code, letter);
   if (!cls || !vokal(v, ' ') || v.size() < 2) return true;
-  const int harmony = is_finnish_side(letter) ? harm(v) : 0;
+  // The harmony is worked out for the first candidate kept: most variants yield none.
+  std::optional<int> harmony;
   const inflection::StemQuery query = inflection::make_stem_query(letter, v, cls->class_char, word);
   return inflection::ficc0(query, [&](const inflection::StemCandidate& c) {
     if (stems_within && !stems_within->starts_with(c.stem)) return true;
+    if (!harmony) harmony = is_finnish_side(letter) ? harm(v) : 0;
     std::string form = c.stem;
     form += ne2(letter, c.weight, c.stem, c.mark, v);
     return sink(
@@ -75,7 +77,7 @@ bool inflected_forms(char letter, std::string_view v, char code, std::string_vie
          .stem = c.stem,
          .form = std::move(form),
          .mark = c.mark + "  ",
-         .harmony = harmony,
+         .harmony = *harmony,
          .bonus = cls->bonus,
          .position = (c.alternation % 3) * 100 + fix(letter, code, c.alternation, c.weight)});
   });
@@ -86,8 +88,9 @@ bool one_letter_word(char letter, std::string_view v, char code, std::string_vie
   bool one_letter = false;
   for (std::string_view w : kOneLetterWords)
     one_letter = one_letter || v == w;
+  if (!one_letter) return true;
   std::optional<ClassCode> cls = c0k(code, letter);
-  if (!one_letter || !cls || !word.starts_with(v)) return true;
+  if (!cls || !word.starts_with(v)) return true;
   return sink({.kind = cls->kind,
                .stem = std::string(v),
                .form = std::string(v),
@@ -115,12 +118,18 @@ bool analysis_way(const EntryLine& e, const EntryHitSink& sink) {
   const VariantChain chain = read_variants(e.letter, e.head, e.body);
   const int dot = (e.letter == 'c' && chain.tail.starts_with('.')) ? 1 : 0;
   const int base = score_base(e.letter);
-  const inflection::DanishParadigm paradigm = is_finnish_side(e.letter)
-                                                  ? inflection::DanishParadigm()
-                                                  : inflection::danish_paradigm(e.head, chain.tail);
+  // The paradigm and the endings of a variant are read at its first hit: most lines have none.
+  std::optional<inflection::DanishParadigm> paradigm;
   for (auto v = chain.variants.rbegin(); v != chain.variants.rend(); ++v) {
-    const unsigned uses = danish_uses(e.letter, v->word, e.head, paradigm);
+    std::optional<unsigned> uses;
     auto hit = [&](const VariantHit& h) {
+      if (!uses) {
+        if (!paradigm) {
+          paradigm = is_finnish_side(e.letter) ? inflection::DanishParadigm()
+                                               : inflection::danish_paradigm(e.head, chain.tail);
+        }
+        uses = danish_uses(e.letter, v->word, e.head, *paradigm);
+      }
       return sink({.kind = h.kind,
                    .stem = h.stem,
                    .mark = h.mark,
@@ -130,7 +139,7 @@ bool analysis_way(const EntryLine& e, const EntryHitSink& sink) {
                    .extra1 = "",
                    .extra2 = "",
                    .sense = e.sense,
-                   .danish_uses = uses,
+                   .danish_uses = *uses,
                    .variant_length = static_cast<int>(v->word.size())});
     };
     if (!fiv1(e.letter, v->word, v->code, e.word, hit, e.stems_within)) return false;
@@ -180,9 +189,10 @@ int plain_kind(char letter, int form_flag, int selector) {
 bool fiv1(char letter, std::string_view v, char code, std::string_view word,
           const VariantHitSink& sink, std::optional<std::string_view> stems_within) {
   // The compound and one-letter ways are rare; their hits are filtered as they come.
-  const VariantHitSink within = [&](const VariantHit& h) {
+  auto within_query = [&](const VariantHit& h) {
     return (stems_within && !stems_within->starts_with(h.stem)) || sink(h);
   };
+  const VariantHitSink within = within_query;
   const VariantHitSink& rare = stems_within ? within : sink;
   return compound_first_part(v, code, word, rare) &&
          inflected_forms(letter, v, code, word, stems_within, sink) &&

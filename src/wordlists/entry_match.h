@@ -4,11 +4,11 @@
 #ifndef VELIMORA_WORDLISTS_ENTRY_MATCH_H_
 #define VELIMORA_WORDLISTS_ENTRY_MATCH_H_
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "inflection/function_ref.h"
 #include "session/session.h"
 
 namespace velimora {
@@ -54,9 +54,10 @@ struct VariantHit {
   int position = 0;  // position value
 };
 
-// Consumers of hits: return false to stop.
-using EntryHitSink = std::function<bool(const EntryHit&)>;
-using VariantHitSink = std::function<bool(const VariantHit&)>;
+// Consumers of hits: return false to stop. They refer to a callable (a lambda at the call
+// site) without owning or copying it, so that matching a line allocates nothing for them.
+using EntryHitSink = inflection::FunctionRef<bool(const EntryHit&)>;
+using VariantHitSink = inflection::FunctionRef<bool(const VariantHit&)>;
 
 // `fiv`: yields the hits of the line in order: the analysis way (dictionary sides, form flag
 // 0, analysis not 0), the plain way (head = word), the whole-part way (empty word in a part

@@ -1,7 +1,10 @@
 #include "wordlists/list_search.h"
 
 #include <array>
+#include <map>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "datafolder/layout.h"
 #include "session/data_files.h"
@@ -198,8 +201,24 @@ void match_line(Session& s, const ListSearch& q, const ChosenPartRow& part, int 
   });
 }
 
+// The lines of one search already handed to the matcher, by part. A part chosen for several
+// key groups is read once for each, and a line in more than one group's range would give the
+// same hits again, which the hit store drops as repeats: such a line is matched only once.
+class MatchedLines {
+ public:
+  // The marks of the part's lines (index: line number), all clear the first time.
+  std::vector<bool>& of(char letter, int part, std::size_t lines) {
+    std::vector<bool>& seen = seen_[{letter, part}];
+    if (seen.size() < lines + 1) seen.resize(lines + 1);
+    return seen;
+  }
+
+ private:
+  std::map<std::pair<char, int>, std::vector<bool>> seen_;
+};
+
 // Mode 2: one chosen part, line by line between the bounds of its group.
-void read_part(Session& s, const ListSearch& q, const ChosenPartRow& part) {
+void read_part(Session& s, const ListSearch& q, const ChosenPartRow& part, MatchedLines& matched) {
   std::shared_ptr<const CachedFile> file =
       s.files.get(part_file_name(q.data_prefix, part.letter, part.part));
   if (file == nullptr) return;
@@ -222,6 +241,7 @@ void read_part(Session& s, const ListSearch& q, const ChosenPartRow& part) {
     s.q.lqn[*last_line].line = line_no;
   };
   auto key_at = [&](std::size_t i) { return kolon(file->line(i)); };
+  std::vector<bool>& seen = matched.of(part.letter, part.part, file->line_count());
   std::size_t first = 1;
   if (bounded && file->keys_ascending()) {
     // On ascending keys the lines up to the first one above the key are counted but not
@@ -237,6 +257,8 @@ void read_part(Session& s, const ListSearch& q, const ChosenPartRow& part) {
     if (bounded && !tnr(3, f, key, q.word, line)) break;
     count_line(i);  // the line number counts every line read from the first
     if (bounded && !tnr(6, f, key, q.word, line)) continue;
+    if (seen[i]) continue;
+    seen[i] = true;
     match_line(s, q, part, static_cast<int>(i), line);
   }
 }
@@ -274,9 +296,10 @@ void tnr1(Session& s, const ListSearch& q) {
     }
   }
   if (prints_looked_in(q)) sus(s, "\n");
+  MatchedLines matched;
   for (std::size_t i = 0; i < s.q.tn.size(); ++i) {
     const ChosenPartRow part = s.q.tn[i];
-    read_part(s, q, part);
+    read_part(s, q, part, matched);
   }
 }
 
