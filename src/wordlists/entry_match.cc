@@ -115,7 +115,10 @@ unsigned danish_uses(char letter, std::string_view variant, std::string_view hea
 
 // The analysis way: every head variant, the last one first.
 bool analysis_way(const EntryLine& e, const EntryHitSink& sink) {
-  const VariantChain chain = read_variants(e.letter, e.head, e.body);
+  // Reused from line to line so that reading a line's variants allocates no new list; the
+  // matcher does not call itself, so one chain per thread suffices.
+  static thread_local VariantChain chain;
+  read_variants(e.letter, e.head, e.body, chain);
   const int dot = (e.letter == 'c' && chain.tail.starts_with('.')) ? 1 : 0;
   const int base = score_base(e.letter);
   // The paradigm and the endings of a variant are read at its first hit: most lines have none.

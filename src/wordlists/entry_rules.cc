@@ -141,6 +141,7 @@ std::optional<CodeField> danish_code(std::string_view s) {
 }
 
 constexpr LetterSet kFinnishCodes = "01245";
+constexpr LetterSet kFieldLetters = "_pP";
 
 std::optional<CodeField> finnish_code(std::string_view s) {
   CodeField field{' ', {}};
@@ -151,6 +152,12 @@ std::optional<CodeField> finnish_code(std::string_view s) {
   } else {
     return std::nullopt;
   }
+  // Only a token "_", "p" or "P" counts, so the token is read only when the first character
+  // after the blanks is one of them (most fields have none).
+  std::size_t first = 0;
+  while (first < field.rest.size() && is_space(field.rest[first]))
+    ++first;
+  if (first == field.rest.size() || !kFieldLetters.contains(field.rest[first])) return field;
   std::optional<Split> token = take_token(field.rest);
   if (token && (token->front == "_" || token->front == "p" || token->front == "P")) {
     field.rest = token->rest;
@@ -181,11 +188,18 @@ bool is_finnish_side(char letter) {
 
 VariantChain read_variants(char letter, std::string_view head, std::string_view body) {
   VariantChain chain;
+  read_variants(letter, head, body, chain);
+  return chain;
+}
+
+void read_variants(char letter, std::string_view head, std::string_view body, VariantChain& chain) {
+  chain.variants.clear();
+  chain.tail = {};
   if (!head.empty() && head.back() == '-') {
     std::optional<CodeField> field = danish_code(body);
     chain.variants.push_back({std::string(head), field->code});
     chain.tail = field->rest;
-    return chain;
+    return;
   }
   std::string word(head);
   std::string_view rest = body;
@@ -203,7 +217,6 @@ VariantChain read_variants(char letter, std::string_view head, std::string_view 
     rest = blank == std::string_view::npos ? std::string_view() : rest.substr(blank + 1);
   }
   chain.tail = rest;
-  return chain;
 }
 
 std::optional<ClassCode> c0k(char code, char letter) {

@@ -33,6 +33,8 @@ struct VariantChain {
 // ">" (a word) or "+" (head + suffix). A malformed code field ends the chain before its
 // variant. A head ending in "-" is the only variant, its code read by the Danish rule.
 VariantChain read_variants(char letter, std::string_view head, std::string_view body);
+// The same into `chain`, reusing its storage (for the matcher's line loop).
+void read_variants(char letter, std::string_view head, std::string_view body, VariantChain& chain);
 
 // `c0k`: the class character, the kind of a one-letter word and the class bonus of a code.
 struct ClassCode {
