@@ -71,6 +71,21 @@ int dive(Session& s, int depth) {
   return reached + pad[0] - 1;
 }
 
+// Many steps at the same depth, as a long query makes them, are all within a small stack
+// bound. (A sanitizer's use-after-return check keeps locals on a heap "fake stack", where
+// the address of a local drifts further with every call; the bound is on the stack itself.)
+TEST(Adv2, ManyStepsAtOneDepthStayWithinTheStackBound) {
+  Session s;
+  constexpr long kMany = 200'000;
+  s.guard.set_limits(64 * 1024, kMany + 1);
+  s.guard.start_query();
+  long refused = 0;
+  for (long k = 0; k < kMany; ++k)
+    refused += adv2(s, 14, 100) ? 0 : 1;
+  EXPECT_EQ(refused, 0);
+  EXPECT_FALSE(s.guard.tripped());
+}
+
 TEST(Adv2, BoundsRecursionDepthBeforeTheStackRunsOut) {
   Session s;
   s.guard.start_query();
