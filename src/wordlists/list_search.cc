@@ -1,10 +1,8 @@
 #include "wordlists/list_search.h"
 
-#include <algorithm>
 #include <array>
 #include <map>
 #include <memory>
-#include <ranges>
 #include <utility>
 #include <vector>
 
@@ -102,9 +100,15 @@ class HeadFiles {
 // range only (a bound tested on ascending keys); to + 1 when it holds for all.
 template <class Holds>
 std::size_t first_failing(std::size_t from, std::size_t to, Holds holds) {
-  const auto range = std::views::iota(from, to + 1);
-  const auto first = std::ranges::partition_point(range, holds);
-  return from + static_cast<std::size_t>(first - range.begin());
+  while (from <= to) {
+    const std::size_t mid = from + (to - from) / 2;
+    if (holds(mid)) {
+      from = mid + 1;
+    } else {
+      to = mid - 1;
+    }
+  }
+  return from;
 }
 
 bool has_part(const Session& s, int group, char letter, int part) {
