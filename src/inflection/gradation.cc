@@ -10,6 +10,12 @@ constexpr bool in(char c, std::string_view set) {
   return c != '\0' && set.find(c) != std::string_view::npos;
 }
 
+// Between two u's or two y's after k, m, l, p or s a k grades to v, never to nothing:
+// puku -> puvun, kyky -> kyvyn (row 4; row 3 is skipped there).
+constexpr bool k_grades_to_v(const GradationContext& g) {
+  return g.next == g.v && in(g.v, "uy") && in(back(g.before, 1), "kmlps");
+}
+
 constexpr bool kStop = true;
 constexpr bool kGo = false;
 
@@ -22,9 +28,8 @@ constexpr GradationRow kGx1[] = {
   // #   strong  weak   degree      condition                                                  stop   X
   {  1, "bb",   "b"  },
   {  2, "gg",   "g"  },
-  {  3, "k",    ""   },
-  {  4, "k",    "v",   kAnyDegree, [](const G& g) { return g.next == g.v && in(g.v, "uy")
-                                                      && in(back(g.before, 1), "kmlps"); },   kStop },
+  {  3, "k",    "",    kAnyDegree, [](const G& g) { return !k_grades_to_v(g); } },
+  {  4, "k",    "v",   kAnyDegree, k_grades_to_v,                                            kStop },
   {  5, "k",    "",    2,          [](const G& g) { return g.v == 'i' && g.next == 'a'
                                                       && g.before.ends_with("a"); },          kGo,   'j' },
   {  6, "k",    "",    2,          [](const G& g) { return g.v == 'i' && g.next == 'a'

@@ -65,7 +65,8 @@ const FinnishCase kFinnishCases[] = {
     {"Rule11_kukka_kukka",
      "kukka", ' ', "kukka",
      {{11, "kukk", 2, "a", 4}, {11, "kuk", 1, "a", 4}, {11, "kukk", 3, "a", 4}}},
-    {"Rule11_puku_puvun", "puku", ' ', "puvun", {{11, "pu", 1, "u", 4}, {11, "puv", 1, "u", 4}}},
+    {"Rule11_puku_puvun", "puku", ' ', "puvun", {{11, "puv", 1, "u", 4}}},
+    {"Rule11_puku_puussa_none", "puku", ' ', "puussa", {}},
     {"Rule11_aika_ajan", "aika", ' ', "ajan", {{11, "aj", 1, "a", 4}}},
     // Rule 16: -ea, -ea: (mark A, or A: in the encoding of the word's a:).
     {"Rule16_korkea_korkean",
