@@ -14,7 +14,10 @@ bool refresh(Session& s, std::string_view data_prefix) {
   const std::string name = headword_file_name(data_prefix);
   std::optional<FileStamp> stamp = stamp_of(name);
   if (stamp == s.spelling.source) return s.spelling.index.has_value();
-  s.spelling = SpellingState{stamp, std::nullopt, {}};
+  // The caller's choice of in_results outlives the index it had.
+  s.spelling.source = stamp;
+  s.spelling.index.reset();
+  s.spelling.error.clear();
   if (!stamp) return false;
   Result<std::string> text = read_whole_file(name);
   if (!text) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "golden/sample_folder.h"
+#include "lookup/suggestions.h"
 #include "shell/driver.h"
 #include "shell/startup.h"
 
@@ -47,6 +48,14 @@ TEST_F(SuggestionsTest, UnknownWordsGetTheCloseHeadwordsAfterTheTryLines) {
     EXPECT_EQ(go2(s_, c.query), c.out) << c.query;
   go2(s_, "kalo");
   EXPECT_EQ(s_.shown.suggestions, (std::vector<std::string>{"talo", "kala"}));
+}
+
+TEST_F(SuggestionsTest, LeftOutOfResultsStaysSoOnceTheIndexIsBuilt) {
+  s_.spelling.in_results = false;
+  EXPECT_EQ(close_headwords(s_, folder_.prefix(), "kalo"),
+            (std::vector<std::string>{"talo", "kala"}));
+  EXPECT_EQ(go2(s_, "kalo"), try_lines("kalo") + "\n");
+  EXPECT_TRUE(s_.shown.suggestions.empty());
 }
 
 TEST_F(SuggestionsTest, FollowTheFileOnDisk) {
