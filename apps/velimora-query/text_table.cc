@@ -82,18 +82,17 @@ struct Row {
   std::vector<std::string> suggestions;
 };
 
-Row look_up(Session& s, const std::string& form) {
+// Rows of lower-case spellings already looked up: Talo at the start of a sentence and talo
+// inside one share the analyses.
+using LowerRows = std::unordered_map<std::string, Row>;
+
+// A plain look-up of the lower-case spelling, then the analyses, then the suggestions.
+Row look_up_lower(Session& s, const std::string& lower) {
   Row row;
-  std::vector<std::string> tries{form};
-  const std::string lower = to_lower(form);
-  if (lower != form) tries.push_back(lower);  // a capital at the start of a sentence
-  for (const std::string& w : tries) {
-    go2(s, w);
-    row.bases = bases_of(s.shown);
-    if (!row.bases.empty()) return row;
-  }
-  // The analyses take the form in lower case; a letter only one language has spares the
-  // other's analysis.
+  go2(s, lower);
+  row.bases = bases_of(s.shown);
+  if (!row.bases.empty()) return row;
+  // A letter only one language has spares the other's analysis.
   const bool finnish = lower.find_first_of("\xE6\xF8\xE5") == std::string::npos;  // æ ø å
   const bool danish = lower.find_first_of("\xE4\xF6") == std::string::npos;       // ä ö
   for (const char* sign : {"-", "--"}) {
@@ -102,9 +101,26 @@ Row look_up(Session& s, const std::string& form) {
     row.bases = bases_of(s.shown);
     if (!row.bases.empty()) return row;
   }
-  row.suggestions = close_headwords(s, s.shell.cst->data_prefix, form);
-  if (row.suggestions.empty() && lower != form)
-    row.suggestions = close_headwords(s, s.shell.cst->data_prefix, lower);
+  row.suggestions = close_headwords(s, s.shell.cst->data_prefix, lower);
+  return row;
+}
+
+// The form as written first (a capital at the start of a sentence may belong to a name),
+// then its lower-case spelling.
+Row look_up(Session& s, const std::string& form, LowerRows& known) {
+  const std::string lower = to_lower(form);
+  if (lower != form) {
+    go2(s, form);
+    Row row{bases_of(s.shown), {}};
+    if (!row.bases.empty()) return row;
+  }
+  auto it = known.find(lower);
+  if (it == known.end()) it = known.emplace(lower, look_up_lower(s, lower)).first;
+  Row row = it->second;
+  if (lower != form && row.bases.empty()) {
+    std::vector<std::string> close = close_headwords(s, s.shell.cst->data_prefix, form);
+    if (!close.empty()) row.suggestions = std::move(close);
+  }
   return row;
 }
 
@@ -236,8 +252,11 @@ bool write_text_table(Session& s, std::istream& in, const std::string& name, boo
     reader.line(line, ++number);
   }
   out << kTextTableHeader;
+  // The table is one request: each data file is checked on disk once for all its forms.
+  const FileCache::QueryScope one_look_per_file(s.files);
+  LowerRows known;
   for (const Form& f : reader.forms()) {
-    const std::string row = row_text(f, look_up(s, f.word));
+    const std::string row = row_text(f, look_up(s, f.word, known));
     out << (cp1252 ? row : cp1252_to_utf8(row));
   }
   out.flush();

@@ -53,7 +53,7 @@ constexpr const char* kHeader =
     "form\tcount\tbase words\tdictionaries\tfirst senses\tsuggestions\n";
 
 TEST_F(ScriptTest, TextTableListsEachFormOnceWithItsBaseWordsOrSuggestions) {
-  Outcome r = run("--text", "Talo ja kala, talo.\nHus \xE2\x80\x93 tallo radio\n");
+  Outcome r = run("--text", "Talo ja kala, talo.\nHus \xE2\x80\x93 tallo radio. Tallo\n");
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, std::string(kHeader) +
                        "Talo\t1\ttalo\tI\thus; bygning\t\n"  // found in lower case
@@ -62,7 +62,8 @@ TEST_F(ScriptTest, TextTableListsEachFormOnceWithItsBaseWordsOrSuggestions) {
                        "talo\t1\ttalo\tI\thus; bygning\t\n"
                        "Hus\t1\thus\tT\ttalo\t\n"
                        "tallo\t1\t\t\t\ttalo\n"
-                       "radio\t1\tradio | radio\tI | T\tradio | radio\t\n");
+                       "radio\t1\tradio | radio\tI | T\tradio | radio\t\n"
+                       "Tallo\t1\t\t\t\ttalo\n");  // as tallo, looked up once
 }
 
 TEST_F(ScriptTest, TextSkipsWhatItCannotReadAndSaysWhere) {
