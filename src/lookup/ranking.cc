@@ -3,6 +3,7 @@
 #include "lookup/danish_check.h"
 #include "lookup/ranking_rules.h"
 #include "session/output_buffer.h"
+#include "tables/row_index.h"
 #include "text/primitives.h"
 #include "text/word_helpers.h"
 #include "wordlists/junction.h"
@@ -14,14 +15,6 @@ namespace {
 // Chains may not grow deeper than this many segments; a zero-length segment would otherwise
 // let the search recurse without end.
 constexpr int kMaxChainDepth = 24;
-
-template <class Row, class Sink>
-bool rows_of_kind(const Table<Row>& table, Sink sink) {
-  for (const Row& r : table) {
-    if (!sink(r)) return false;
-  }
-  return true;
-}
 
 // The chain extended by one segment (steps 4 to 14 of the chain search).
 bool extend(Session& s, int pass, int level, std::string_view key, std::string_view variant,
@@ -101,25 +94,20 @@ bool extend(Session& s, int pass, int level, std::string_view key, std::string_v
 bool for_each_chain_segment(const Session& s, int m, int level, std::string_view variant_segment,
                             int g, int reading_class,
                             const std::function<bool(const ChainSegment&)>& sink) {
-  auto visit = [&](int length, int key, const std::string& first, const std::string& second,
-                   int code, int result) {
-    if (length != m) return true;
-    const int digit = (code / 10) % 10;
-    if (!stoph(level, digit) || second != variant_segment) return true;
+  const bool own_table = g == 0 || g == 2 || g == 4;  // u0, u2, u4; any other kind is in u1
+  for (const RowIndex::IndexEntry& e : index_rows(s.startup, m, variant_segment)) {
+    if (own_table ? e.ref.table != g : e.ref.table != 1) continue;
+    const IndexRowFields r = index_row_fields(s.startup, e.ref);
+    if (!own_table && r.kind != g) continue;
+    const int digit = (r.code / 10) % 10;
+    if (!stoph(level, digit)) continue;
     for (int w : nyh2(digit, reading_class)) {
-      if (!sink(ChainSegment{key, first, code, digit, w, result, result % 10})) return false;
+      if (!sink(ChainSegment{r.key, r.first, r.code, digit, w, r.result, r.result % 10})) {
+        return false;
+      }
     }
-    return true;
-  };
-  if (g == 0 || g == 2 || g == 4) {
-    const Table<IndexRow>& t = g == 0 ? s.startup.u0 : g == 2 ? s.startup.u2 : s.startup.u4;
-    return rows_of_kind(t, [&](const IndexRow& r) {
-      return visit(r.length, r.key, r.first, r.second, r.code, r.result);
-    });
   }
-  return rows_of_kind(s.startup.u1, [&](const KindIndexRow& r) {
-    return r.kind != g || visit(r.length, r.key, r.first, r.second, r.code, r.result);
-  });
+  return true;
 }
 
 bool findm(Session& s, int pass, int level, std::string_view key, std::string_view variant,

@@ -3,6 +3,7 @@
 #include "lookup/prefix_candidates.h"
 #include "lookup/ranking_rules.h"
 #include "session/output_buffer.h"
+#include "tables/row_index.h"
 #include "text/primitives.h"
 #include "text/word_helpers.h"
 #include "wordlists/junction.h"
@@ -10,24 +11,6 @@
 
 namespace velimora {
 namespace {
-
-// Index rows of one kind as (length, key, first, second, code, result, kind).
-template <class Sink>
-bool for_each_index_row(const StartupTables& t, Sink sink) {
-  for (const IndexRow& r : t.u0) {
-    if (!sink(r.length, r.key, r.first, r.second, r.code, r.result, 0)) return false;
-  }
-  for (const IndexRow& r : t.u2) {
-    if (!sink(r.length, r.key, r.first, r.second, r.code, r.result, 2)) return false;
-  }
-  for (const IndexRow& r : t.u4) {
-    if (!sink(r.length, r.key, r.first, r.second, r.code, r.result, 4)) return false;
-  }
-  for (const KindIndexRow& r : t.u1) {
-    if (!sink(r.length, r.key, r.first, r.second, r.code, r.result, r.kind)) return false;
-  }
-  return true;
-}
 
 std::string prefix(std::string_view s, int n) {
   if (n < 0) n = 0;
@@ -110,16 +93,18 @@ bool for_each_segment_match(const Session& s, int group, int k, int level,
     }
   }
   if (k >= 12) return true;
-  return for_each_index_row(
-      s.startup, [&](int length, int key, const std::string& first, const std::string& second,
-                     int code, int result, int kind) {
-        if (length != k || !kh1(level, kind) || key >= 1000) return true;
-        const int reading = (code / 10) % 10;
-        if (!stoph(level, reading) || second != variant_stem) return true;
-        std::optional<int> merged = nyh1(group, reading, s11);
-        if (!merged) return true;
-        return sink(SegmentMatch{key, first, kind, code, reading, *merged, result, 1});
-      });
+  for (const RowIndex::IndexEntry& e : index_rows(s.startup, k, variant_stem)) {
+    const IndexRowFields r = index_row_fields(s.startup, e.ref);
+    if (!kh1(level, r.kind) || r.key >= 1000) continue;
+    const int reading = (r.code / 10) % 10;
+    if (!stoph(level, reading)) continue;
+    std::optional<int> merged = nyh1(group, reading, s11);
+    if (!merged) continue;
+    if (!sink(SegmentMatch{r.key, r.first, r.kind, r.code, reading, *merged, r.result, 1})) {
+      return false;
+    }
+  }
+  return true;
 }
 
 bool fsr(Session& s, const SegmentSearch& search, const SearchStateRow& st, int p5, int p6,

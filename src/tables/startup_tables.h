@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "tables/row_index.h"
 #include "tables/table.h"
 
 namespace velimora {
@@ -77,7 +78,26 @@ struct StartupTables {
   Table<ReadingCodeRow> nv;
   Table<FilePositionRow> pos;
   Table<DanishUseRow> du;
+  // Look-up aids over the rows above, kept up to date by the functions of row_index.h.
+  mutable RowIndex index;
 };
+
+// The fields the searches read of the index row `ref` names, with the row's kind.
+struct IndexRowFields {
+  int kind;
+  int key;
+  const std::string& first;
+  int code;
+  int result;
+};
+inline IndexRowFields index_row_fields(const StartupTables& t, IndexRowRef ref) {
+  if (ref.table == 1) {
+    const KindIndexRow& r = t.u1[ref.row];
+    return {r.kind, r.key, r.first, r.code, r.result};
+  }
+  const IndexRow& r = (ref.table == 0 ? t.u0 : ref.table == 2 ? t.u2 : t.u4)[ref.row];
+  return {ref.table, r.key, r.first, r.code, r.result};
+}
 
 }  // namespace velimora
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "tables/row_index.h"
+
 namespace velimora {
 namespace {
 
@@ -56,7 +58,8 @@ void fixed_rules(int kind, int length, int cls, std::string_view next, std::stri
 bool ee2(int flag, std::string_view condition, char c) {
   if (condition.empty()) return true;
   if (condition[0] == '<') return condition.substr(1).find(c) == std::string_view::npos;
-  if (flag == 0 && condition[0] == '(') return condition.substr(1).find(c) != std::string_view::npos;
+  if (flag == 0 && condition[0] == '(')
+    return condition.substr(1).find(c) != std::string_view::npos;
   return condition.find(c) != std::string_view::npos;
 }
 
@@ -73,8 +76,9 @@ std::vector<std::string> xpl10(const StartupTables& tables, int kind, int length
     return out;
   }
   const Table<JunctionRow>& rows = kind == 7 ? tables.xd : tables.x;
-  for (const JunctionRow& row : rows) {
-    if (row.length != length || row.cls != cls || row.pattern != pattern) continue;
+  for (const RowIndex::JunctionEntry& e :
+       junction_rows(tables, kind == 7 ? 1 : 0, length, cls, pattern)) {
+    const JunctionRow& row = rows[e.row];
     if (length < 0 || row.junction.size() < static_cast<std::size_t>(length)) continue;
     std::string_view text = row.junction;
     if (text.substr(0, length) != junction) continue;

@@ -1,0 +1,67 @@
+// Look-up aids over the start-up tables: the index rows of one (length, stem) and the junction
+// rules of one (length, class, pattern), found by bisection instead of a walk over every row.
+// Built from the tables on first use and again whenever a table has grown since; rows are
+// only ever added to these tables, never changed in place.
+#ifndef VELIMORA_TABLES_ROW_INDEX_H_
+#define VELIMORA_TABLES_ROW_INDEX_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velimora {
+
+struct StartupTables;
+
+// One row of u0, u2, u4 or u1: `table` is 0, 2 or 4 for the first three and 1 for u1; `row`
+// its position there.
+struct IndexRowRef {
+  std::uint8_t table = 0;
+  std::uint32_t row = 0;
+};
+
+// The rows of the tables sorted by their search key; equal keys keep the walk's order.
+class RowIndex {
+ public:
+  struct IndexEntry {
+    int length = 0;
+    std::string second;
+    IndexRowRef ref;
+  };
+  struct JunctionEntry {
+    int table = 0;  // 0 for x, 1 for xd
+    int length = 0;
+    int cls = 0;
+    std::string pattern;
+    std::uint32_t row = 0;
+  };
+
+  // Rebuilds from t when a table holds another number of rows than at the last build.
+  void refresh(const StartupTables& t);
+
+  std::span<const IndexEntry> index_rows(int length, std::string_view second) const;
+  std::span<const JunctionEntry> junction_rows(int table, int length, int cls,
+                                               std::string_view pattern) const;
+
+ private:
+  std::vector<IndexEntry> index_;
+  std::vector<JunctionEntry> junctions_;
+  std::size_t sizes_[6] = {~std::size_t{0}};  // u0, u1, u2, u4, x, xd at the last build
+};
+
+// The rows of u0, u2, u4 and u1, in that order and each in table order, whose length and
+// stem (`second`) are these.
+std::span<const RowIndex::IndexEntry> index_rows(const StartupTables& t, int length,
+                                                 std::string_view second);
+
+// The rows of x (table 0) or xd (table 1), in table order, of this length, class and pattern.
+std::span<const RowIndex::JunctionEntry> junction_rows(const StartupTables& t, int table,
+                                                       int length, int cls,
+                                                       std::string_view pattern);
+
+}  // namespace velimora
+
+#endif  // VELIMORA_TABLES_ROW_INDEX_H_

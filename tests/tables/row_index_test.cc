@@ -1,0 +1,104 @@
+#include "tables/row_index.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tables/startup_tables.h"
+
+namespace velimora {
+namespace {
+
+// The rows a look-up names, as "table:row" texts.
+std::vector<std::string> named(std::span<const RowIndex::IndexEntry> rows) {
+  std::vector<std::string> out;
+  for (const auto& e : rows)
+    out.push_back(std::to_string(e.ref.table) + ":" + std::to_string(e.ref.row));
+  return out;
+}
+
+std::vector<std::uint32_t> junctions(std::span<const RowIndex::JunctionEntry> rows) {
+  std::vector<std::uint32_t> out;
+  for (const auto& e : rows)
+    out.push_back(e.row);
+  return out;
+}
+
+StartupTables sample_tables() {
+  StartupTables t;
+  t.u0.add({2, 10, "a", "ss", 0, 0});
+  t.u0.add({3, 11, "b", "ssa", 0, 0});
+  t.u0.add({2, 12, "c", "ss", 0, 0});
+  t.u2.add({2, 20, "d", "ss", 0, 0});
+  t.u4.add({2, 40, "e", "ta", 0, 0});
+  t.u4.add({2, 41, "f", "ss", 0, 0});
+  t.u1.add({2, 7, 70, "g", "ss", 0, 0});
+  t.u1.add({1, 7, 71, "h", "s", 0, 0});
+  return t;
+}
+
+TEST(RowIndexTest, RowsOfOneLengthAndStemInTheOrderTheTablesAreWalked) {
+  const StartupTables t = sample_tables();
+  struct Case {
+    int length;
+    std::string second;
+    std::vector<std::string> rows;
+  };
+  const Case cases[] = {
+      {2, "ss", {"0:0", "0:2", "2:0", "4:1", "1:0"}},
+      {3, "ssa", {"0:1"}},
+      {1, "s", {"1:1"}},
+      {2, "ta", {"4:0"}},
+      {3, "ss", {}},  // the stem fits, the length does not
+      {2, "s", {}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(named(index_rows(t, c.length, c.second)), c.rows) << c.length << " " << c.second;
+  }
+}
+
+TEST(RowIndexTest, FieldsOfARowWithItsKind) {
+  const StartupTables t = sample_tables();
+  const IndexRowFields u1 = index_row_fields(t, {1, 0});
+  EXPECT_EQ(u1.kind, 7);
+  EXPECT_EQ(u1.key, 70);
+  EXPECT_EQ(u1.first, "g");
+  const IndexRowFields u4 = index_row_fields(t, {4, 1});
+  EXPECT_EQ(u4.kind, 4);
+  EXPECT_EQ(u4.key, 41);
+}
+
+TEST(RowIndexTest, RowsAddedAfterALookUpAreFound) {
+  StartupTables t = sample_tables();
+  EXPECT_EQ(named(index_rows(t, 4, "talo")), std::vector<std::string>{});
+  t.u2.add({4, 21, "i", "talo", 0, 0});
+  t.x.add({1, 0, "  ", "n", "{n"});
+  EXPECT_EQ(named(index_rows(t, 4, "talo")), std::vector<std::string>{"2:1"});
+  EXPECT_EQ(junctions(junction_rows(t, 0, 1, 0, "  ")), std::vector<std::uint32_t>{0});
+}
+
+TEST(RowIndexTest, JunctionRulesOfOneTableLengthClassAndPattern) {
+  StartupTables t;
+  t.x.add({1, 0, "  ", "n", "{n"});
+  t.x.add({1, 4, "  ", "s", "{s"});
+  t.x.add({1, 0, "  ", "t", "{t"});
+  t.x.add({0, 0, "  ", "", " "});
+  t.xd.add({1, 0, "  ", "e", "{e"});
+  EXPECT_EQ(junctions(junction_rows(t, 0, 1, 0, "  ")), (std::vector<std::uint32_t>{0, 2}));
+  EXPECT_EQ(junctions(junction_rows(t, 0, 1, 4, "  ")), std::vector<std::uint32_t>{1});
+  EXPECT_EQ(junctions(junction_rows(t, 1, 1, 0, "  ")), std::vector<std::uint32_t>{0});
+  EXPECT_EQ(junctions(junction_rows(t, 0, 1, 0, "E ")), std::vector<std::uint32_t>{});
+}
+
+TEST(RowIndexTest, ACopyLooksUpItsOwnRows) {
+  StartupTables t = sample_tables();
+  (void)index_rows(t, 2, "ss");
+  StartupTables copy = t;
+  copy.u0.add({5, 13, "j", "kissa", 0, 0});
+  EXPECT_EQ(named(index_rows(copy, 5, "kissa")), std::vector<std::string>{"0:3"});
+  EXPECT_EQ(named(index_rows(t, 5, "kissa")), std::vector<std::string>{});
+}
+
+}  // namespace
+}  // namespace velimora
