@@ -125,10 +125,11 @@ bool gx0(int degree, char v, char next_vowel, std::string_view before, std::stri
       return sink({x, cluster, 0});
     }
     const std::string_view looked_up = strong_word ? row.strong.text : row.weak.text;
-    if (looked_up != cluster) continue;
+    if (!same_text(looked_up, cluster)) continue;
     if (row.when != nullptr && !row.when(context)) continue;
     const std::string_view answer = strong_word ? row.weak.text : row.strong.text;
-    if (answer == cluster) return sink({x, cluster, 0});  // a row relating it to itself (row 11)
+    // A row relating the cluster to itself (row 11).
+    if (same_text(answer, cluster)) return sink({x, cluster, 0});
     const auto emit = [&](std::string_view graded, int cls) { return sink({x, graded, cls}); };
     const bool go = strong_word ? gx01(cluster, answer, emit) : gx01(answer, cluster, emit);
     if (!go) return false;

@@ -18,8 +18,7 @@ constexpr int kMaxChainDepth = 24;
 
 // The chain extended by one segment (steps 4 to 14 of the chain search).
 bool extend(Session& s, int pass, int level, std::string_view key, std::string_view variant,
-            int depth, const ChainRow& l, int k, const ChainSegment& seg,
-            const std::function<bool()>& sink) {
+            int depth, const ChainRow& l, int k, const ChainSegment& seg, ChainSink sink) {
   if (seg.first.empty()) return true;
   const char ch = seg.first[0];
   if (!mcgs(ch, '\r', (seg.code / 100) % 10, 0, l.marks)) return true;
@@ -92,8 +91,7 @@ bool extend(Session& s, int pass, int level, std::string_view key, std::string_v
 }  // namespace
 
 bool for_each_chain_segment(const Session& s, int m, int level, std::string_view variant_segment,
-                            int g, int reading_class,
-                            const std::function<bool(const ChainSegment&)>& sink) {
+                            int g, int reading_class, ChainSegmentSink sink) {
   const bool own_table = g == 0 || g == 2 || g == 4;  // u0, u2, u4; any other kind is in u1
   for (const RowIndex::IndexEntry& e : index_rows(s.startup, m, variant_segment)) {
     if (own_table ? e.ref.table != g : e.ref.table != 1) continue;
@@ -111,7 +109,7 @@ bool for_each_chain_segment(const Session& s, int m, int level, std::string_view
 }
 
 bool findm(Session& s, int pass, int level, std::string_view key, std::string_view variant,
-           int depth, const std::function<bool()>& sink) {
+           int depth, ChainSink sink) {
   if (!sink()) return false;
   if (depth >= kMaxChainDepth || !adv2(s, 14, 10000)) return true;
   const ChainRow l = s.q.sl.front();

@@ -3,9 +3,9 @@
 #ifndef VELIMORA_LOOKUP_RANKING_H_
 #define VELIMORA_LOOKUP_RANKING_H_
 
-#include <functional>
 #include <string_view>
 
+#include "inflection/function_ref.h"
 #include "lookup/analysis_search.h"
 #include "session/session.h"
 
@@ -22,16 +22,20 @@ struct ChainSegment {
   int g2 = 0;         // g′ = f mod 10
 };
 
+// Consumers of the searches below: they refer to the caller's lambda without copying it (no
+// allocation per call) and return false to stop.
+using ChainSegmentSink = inflection::FunctionRef<bool(const ChainSegment&)>;
+using ChainSink = inflection::FunctionRef<bool()>;
+
 // `findms1`: index rows of kind g and length m whose stem is the variant segment and whose
 // digit passes the level, once per merge value; the sink returns false to stop.
 bool for_each_chain_segment(const Session& s, int m, int level, std::string_view variant_segment,
-                            int g, int reading_class,
-                            const std::function<bool(const ChainSegment&)>& sink);
+                            int g, int reading_class, ChainSegmentSink sink);
 
 // `findm`: yields the current chain (the `sl` row), then depth first every chain that extends
 // it by one segment to the left. The sink returns false to stop.
 bool findm(Session& s, int pass, int level, std::string_view key, std::string_view variant,
-           int depth, const std::function<bool()>& sink);
+           int depth, ChainSink sink);
 
 // `pas` for an analysis query: both passes of chains joined with every path into `f1` rows.
 void rank_analyses(Session& s, const RankRequest& r);

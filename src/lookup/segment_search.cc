@@ -31,7 +31,7 @@ const std::string* dlx_text(const Session& s, int k) {
 // stopped the search.
 bool step(Session& s, const SegmentSearch& search, const SearchStateRow& st, int q,
           std::string_view extra, int k, const SegmentMatch& match, std::string_view x2,
-          const std::function<bool()>& sink) {
+          SearchSink sink) {
   const int g = match.score / 1000;
   if (g != st.group) return true;
   const int h = g % 10;
@@ -77,8 +77,7 @@ bool step(Session& s, const SegmentSearch& search, const SearchStateRow& st, int
 }  // namespace
 
 bool for_each_segment_match(const Session& s, int group, int k, int level,
-                            std::string_view variant_stem, int s11,
-                            const std::function<bool(const SegmentMatch&)>& sink) {
+                            std::string_view variant_stem, int s11, SegmentMatchSink sink) {
   if (k > 0) {
     for (std::size_t i = 0; i < s.q.st.size(); ++i) {
       const StemHitRow& hit = s.q.st[i];
@@ -108,7 +107,7 @@ bool for_each_segment_match(const Session& s, int group, int k, int level,
 }
 
 bool fsr(Session& s, const SegmentSearch& search, const SearchStateRow& st, int p5, int p6,
-         const std::function<bool()>& sink) {
+         SearchSink sink) {
   if (p5 < 0 && p6 < 9 && !sink()) return false;
   if (!adv2(s, 14, 65000) || st.code_b % 10 == 2) return true;
   const std::string* x2 = dlx_text(s, st.split);
