@@ -1,5 +1,8 @@
 #include "inflection/finnish_rules.h"
 
+#include <array>
+#include <bit>
+#include <cstdint>
 #include <iterator>
 
 #include "inflection/gradation.h"
@@ -365,6 +368,29 @@ constexpr FinnishRule kRules[] = {
 // clang-format on
 static_assert(std::size(kRules) == 37);
 
+// The rules whose class and last-letter guards let a class code or a last letter through, as
+// bits by position in kRules: worked out once per letter here rather than for every rule of
+// every word (most rules stop at these guards).
+struct RuleMasks {
+  std::array<std::uint64_t, 256> by_class{};
+  std::array<std::uint64_t, 256> by_last{};
+};
+static_assert(std::size(kRules) <= 64, "one bit per rule");
+
+constexpr RuleMasks make_rule_masks() {
+  RuleMasks m;
+  for (std::size_t i = 0; i < std::size(kRules); ++i) {
+    const std::uint64_t bit = std::uint64_t{1} << i;
+    for (std::size_t c = 0; c < 256; ++c) {
+      const char letter = static_cast<char>(static_cast<unsigned char>(c));
+      if (kRules[i].classes.contains(letter)) m.by_class[c] |= bit;
+      if (kRules[i].last.empty() || kRules[i].last.contains(letter)) m.by_last[c] |= bit;
+    }
+  }
+  return m;
+}
+constexpr RuleMasks kRuleMasks = make_rule_masks();
+
 }  // namespace
 
 std::span<const FinnishRule> finnish_rules() { return kRules; }
@@ -372,9 +398,12 @@ std::span<const FinnishRule> finnish_rules() { return kRules; }
 bool ficc(const FinnishInput& input, FinnishSink sink) {
   if (input.n < 0 || input.w.size() != len(input.n)) return true;
   const char last = back(input.w, 1);
-  for (const FinnishRule& rule : kRules) {
-    if (!rule.classes.contains(input.k)) continue;  // no class holds the code '\0'
-    if (!rule.last.empty() && !rule.last.contains(last)) continue;
+  // The rules in order whose class holds the code (none holds '\0') and whose last-letter set
+  // is empty or holds the last letter.
+  std::uint64_t rules = kRuleMasks.by_class[static_cast<unsigned char>(input.k)] &
+                        kRuleMasks.by_last[static_cast<unsigned char>(last)];
+  for (; rules != 0; rules &= rules - 1) {
+    const FinnishRule& rule = kRules[std::countr_zero(rules)];
     if (input.n <= rule.longer_than) continue;
     const bool go = rule.body(input, [&](const StemParts& stem, int cls, std::string_view mark) {
       return sink({stem, cls, mark, rule.weight, rule.number});
