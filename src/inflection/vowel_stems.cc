@@ -1,5 +1,8 @@
 #include "inflection/vowel_stems.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
 #include <iterator>
 
 namespace velimora::inflection {
@@ -48,10 +51,37 @@ constexpr HarmonyRow kMs2[] = {
 
 static_assert(std::size(kUo0) == 24 + 7);
 
+// The pairs of kUo0 as bits of a table indexed by the two bytes, so that the test, asked for
+// nearly every dictionary word, is one look-up instead of a walk over the list.
+struct PairBits {
+  std::array<std::uint64_t, 256 * 256 / 64> bits{};
+  static constexpr std::size_t index(char a, char b) {
+    return static_cast<unsigned char>(a) * std::size_t{256} + static_cast<unsigned char>(b);
+  }
+  constexpr bool holds(std::string_view pair) const {
+    if (pair.size() != 2) return false;
+    const std::size_t i = index(pair[0], pair[1]);
+    return ((bits[i / 64] >> (i % 64)) & 1) != 0;
+  }
+};
+
+constexpr PairBits make_pair_bits() {
+  PairBits p;
+  for (std::string_view pair : kUo0) {
+    const std::size_t i = PairBits::index(pair[0], pair[1]);
+    p.bits[i / 64] |= std::uint64_t{1} << (i % 64);
+  }
+  return p;
+}
+constexpr PairBits kUo0Bits = make_pair_bits();
+static_assert(std::all_of(std::begin(kUo0), std::end(kUo0),
+                          [](std::string_view p) { return p.size() == 2; }),
+              "every long vowel is a pair");
+
 }  // namespace
 
 std::span<const std::string_view> long_vowel_list() { return kUo0; }
-bool uo0(std::string_view pair) { return one_of(pair, kUo0); }
+bool uo0(std::string_view pair) { return kUo0Bits.holds(pair); }
 
 std::span<const UoRow> shortening_table() { return kUo; }
 

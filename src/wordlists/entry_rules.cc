@@ -1,5 +1,8 @@
 #include "wordlists/entry_rules.h"
 
+#include <algorithm>
+#include <array>
+
 #include "inflection/letters.h"
 #include "text/charclass.h"
 #include "text/primitives.h"
@@ -36,6 +39,47 @@ constexpr ClassRule kClassRules[] = {
     {.code = '1', .letters = {}, .result = {'0', 0, 40}},
     {.code = 0, .letters = kDanishSides, .result = {'0', 0, 0}},
 };
+
+// The code table's rules name no letters, the Finnish sides or the Danish sides; which of them
+// a list letter fits depends only on its group: 0 Finnish sides, 1 Danish sides, 2 others.
+constexpr bool same_letters(const LetterSet& a, const LetterSet& b) {
+  for (int c = 0; c < 256; ++c) {
+    const char letter = static_cast<char>(static_cast<unsigned char>(c));
+    if (a.contains(letter) != b.contains(letter)) return false;
+  }
+  return true;
+}
+static_assert(std::all_of(std::begin(kClassRules), std::end(kClassRules),
+                          [](const ClassRule& r) {
+                            return r.letters.empty() || same_letters(r.letters, kFinnishSides) ||
+                                   same_letters(r.letters, kDanishSides);
+                          }),
+              "a class rule names a side the table below does not tell apart");
+constexpr int side_group(char letter) {
+  return kFinnishSides.contains(letter) ? 0 : kDanishSides.contains(letter) ? 1 : 2;
+}
+constexpr char kGroupLetters[] = {'i', 't', ' '};  // one letter of each group
+
+// The code table worked out for every code and group: c0k is asked once per head variant of
+// every line read, the rules would be walked each time.
+using ClassCodes = std::array<std::array<std::optional<ClassCode>, 256>, 3>;
+constexpr ClassCodes make_class_codes() {
+  ClassCodes t{};
+  for (int g = 0; g < 3; ++g) {
+    for (int c = 0; c < 256; ++c) {
+      const char code = static_cast<char>(static_cast<unsigned char>(c));
+      for (const ClassRule& r : kClassRules) {
+        if ((r.code == 0 || r.code == code) &&
+            (r.letters.empty() || r.letters.contains(kGroupLetters[g]))) {
+          t[g][c] = r.result;
+          break;
+        }
+      }
+    }
+  }
+  return t;
+}
+constexpr ClassCodes kClassCodes = make_class_codes();
 
 // The ending rule: a candidate of this weight whose one-letter mark is among `marks` gets
 // `ending`; `keep_mark` rows give the mark itself, `next_letter` rows the word's letter after
@@ -220,10 +264,7 @@ void read_variants(char letter, std::string_view head, std::string_view body, Va
 }
 
 std::optional<ClassCode> c0k(char code, char letter) {
-  for (const ClassRule& r : kClassRules) {
-    if ((r.code == 0 || r.code == code) && letter_fits(r.letters, letter)) return r.result;
-  }
-  return std::nullopt;
+  return kClassCodes[side_group(letter)][static_cast<unsigned char>(code)];
 }
 
 std::string_view ne2(char letter, int weight, std::string_view stem, std::string_view mark,
