@@ -1,5 +1,9 @@
 #include "inflection/gradation.h"
 
+#include <array>
+#include <bit>
+#include <cstdint>
+
 namespace velimora::inflection {
 namespace {
 
@@ -103,6 +107,36 @@ constexpr VesiRow kVesi[] = {
 
 static_assert(std::size(kGx1) == 48);
 
+// For degrees 1 and 2, the rows that can apply to a cluster by its first letter (index 256:
+// the empty cluster), as bits by position in kGx1: the rows of the degree that relate the
+// cluster to itself, and those whose looked-up column begins as the cluster does. The other
+// rows fail the comparison with the cluster; skipping them changes nothing.
+constexpr std::size_t kEmptyCluster = 256;
+using RowMasks = std::array<std::array<std::uint64_t, kEmptyCluster + 1>, 2>;
+static_assert(std::size(kGx1) <= 64, "one bit per row");
+
+constexpr std::size_t cluster_index(std::string_view cluster) {
+  return cluster.empty() ? kEmptyCluster : static_cast<unsigned char>(cluster[0]);
+}
+
+constexpr RowMasks make_row_masks() {
+  RowMasks m{};
+  for (int degree = 1; degree <= 2; ++degree) {
+    for (std::size_t i = 0; i < std::size(kGx1); ++i) {
+      const GradationRow& row = kGx1[i];
+      if (row.degree != kAnyDegree && row.degree != degree) continue;
+      const std::uint64_t bit = std::uint64_t{1} << i;
+      if (row.strong.own) {
+        for (std::uint64_t& rows : m[degree - 1]) rows |= bit;
+        continue;
+      }
+      m[degree - 1][cluster_index(degree == 2 ? row.strong.text : row.weak.text)] |= bit;
+    }
+  }
+  return m;
+}
+constexpr RowMasks kRowMasks = make_row_masks();
+
 }  // namespace
 
 std::span<const GradationRow> gradation_table() { return kGx1; }
@@ -116,7 +150,10 @@ bool gx0(int degree, char v, char next_vowel, std::string_view before, std::stri
          GradeSink sink) {
   const GradationContext context{degree, v, next_vowel, before, cluster};
   const bool strong_word = degree == 2;
-  for (const GradationRow& row : kGx1) {
+  std::uint64_t rows = ~std::uint64_t{0} >> (64 - std::size(kGx1));  // any other degree
+  if (degree == 1 || degree == 2) rows = kRowMasks[degree - 1][cluster_index(cluster)];
+  for (; rows != 0; rows &= rows - 1) {
+    const GradationRow& row = kGx1[std::countr_zero(rows)];
     if (row.degree != kAnyDegree && row.degree != degree) continue;
     const char x = row.x != '\0' ? row.x : v;
     if (row.strong.own) {
