@@ -11,9 +11,12 @@
 namespace velimora {
 
 // True for the dictionary sides: the dictionaries i and t and their compound lists c and r.
-bool is_dictionary_side(char letter);
+// Inline: asked for every line a search reads.
+constexpr bool is_dictionary_side(char letter) {
+  return letter == 'i' || letter == 'c' || letter == 't' || letter == 'r';
+}
 // True for the Finnish dictionary sides i and c.
-bool is_finnish_side(char letter);
+constexpr bool is_finnish_side(char letter) { return letter == 'i' || letter == 'c'; }
 
 // One head variant of an entry: its word and its class code (blank: no class given).
 struct HeadVariant {
