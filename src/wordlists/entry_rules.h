@@ -16,7 +16,9 @@ constexpr bool is_dictionary_side(char letter) {
   return letter == 'i' || letter == 'c' || letter == 't' || letter == 'r';
 }
 // True for the Finnish dictionary sides i and c.
-constexpr bool is_finnish_side(char letter) { return letter == 'i' || letter == 'c'; }
+constexpr bool is_finnish_side(char letter) {
+  return letter == 'i' || letter == 'c';
+}
 
 // One head variant of an entry: its word and its class code (blank: no class given).
 struct HeadVariant {
