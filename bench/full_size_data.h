@@ -14,21 +14,24 @@
 #include "mkdata/compiler.h"
 #include "mkdata/diagnostics.h"
 #include "mkdata/folder_writer.h"
+#include "mkdata/sources.h"
 #include "mkdata/synthetic.h"
 #include "text/files.h"
 
 namespace velimora {
 
 // VELIMORA_BENCH_DATA, or a synthetic folder (every list with its full part count, about 300
-// lines a part) made once in the temporary folder and reused by later runs.
+// lines a part, with the sample's morphology tables so that analyses find readings) made once
+// in the temporary folder and reused by later runs.
 inline std::string full_size_data_folder() {
   if (const char* dir = std::getenv("VELIMORA_BENCH_DATA")) return dir;
   std::string dir =
-      (std::filesystem::temp_directory_path() / "velimora-bench-synthetic-300").string();
-  // A folder made before the headword file existed is made again.
+      (std::filesystem::temp_directory_path() / "velimora-bench-synthetic-300-tables").string();
   if (!file_exists(headword_file_name(dir + "/"))) {
     mkdata::Diagnostics diag;
-    mkdata::Compiled compiled = mkdata::compile(mkdata::synthetic_sources(300), diag);
+    mkdata::Sources sources = mkdata::synthetic_sources(300);
+    sources.tables = mkdata::read_sources(VELIMORA_BENCH_SOURCES, "", diag).tables;
+    mkdata::Compiled compiled = mkdata::compile(sources, diag);
     if (!mkdata::write_data_folder(compiled.files, dir)) std::abort();
   }
   return dir;
