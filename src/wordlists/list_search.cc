@@ -1,6 +1,5 @@
 #include "wordlists/list_search.h"
 
-#include <algorithm>
 #include <array>
 #include <map>
 #include <memory>
@@ -62,21 +61,9 @@ constexpr ListRule kListRules[] = {
 
 constexpr std::string_view kLookedIn = " looked in (double click / tap) :";
 
-// a <=> b byte-wise on unsigned values, as string_view::compare orders them, written out: the
-// keys compared line by line are a few letters long, shorter than a library call is worth.
-int compare_bytes(std::string_view a, std::string_view b) {
-  const std::size_t n = std::min(a.size(), b.size());
-  for (std::size_t i = 0; i < n; ++i) {
-    const auto x = static_cast<unsigned char>(a[i]);
-    const auto y = static_cast<unsigned char>(b[i]);
-    if (x != y) return x < y ? -1 : 1;
-  }
-  return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
-}
-
 // x < prefix + c, byte-wise on unsigned values.
 bool below(std::string_view x, std::string_view prefix, char c) {
-  const int head = compare_bytes(x.substr(0, prefix.size()), prefix);
+  const int head = x.substr(0, prefix.size()).compare(prefix);
   if (head != 0 || x.size() == prefix.size()) return head <= 0;
   return static_cast<unsigned char>(x[prefix.size()]) < static_cast<unsigned char>(c);
 }
@@ -280,7 +267,7 @@ void read_part(Session& s, const ListSearch& q, const ChosenPartRow& part, Match
 
 bool tnr(int k, int flag, std::string_view key, std::string_view word, std::string_view x) {
   if (k == 3) return flag == 0 ? below(x, key, '\xFE') : below(x, word, '!');
-  if (k == 6) return compare_bytes(flag == 0 ? key : word, x) < 0;
+  if (k == 6) return flag == 0 ? key < x : word < x;
   return false;
 }
 
