@@ -58,17 +58,6 @@ TEST(RowIndexTest, RowsOfOneLengthAndStemInTheOrderTheTablesAreWalked) {
   }
 }
 
-TEST(RowIndexTest, FieldsOfARowWithItsKind) {
-  const StartupTables t = sample_tables();
-  const IndexRowFields u1 = index_row_fields(t, {1, 0});
-  EXPECT_EQ(u1.kind, 7);
-  EXPECT_EQ(u1.key, 70);
-  EXPECT_EQ(u1.first, "g");
-  const IndexRowFields u4 = index_row_fields(t, {4, 1});
-  EXPECT_EQ(u4.kind, 4);
-  EXPECT_EQ(u4.key, 41);
-}
-
 TEST(RowIndexTest, RowsAddedAfterALookUpAreFound) {
   StartupTables t = sample_tables();
   EXPECT_EQ(named(index_rows(t, 4, "talo")), std::vector<std::string>{});
