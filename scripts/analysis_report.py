@@ -8,7 +8,9 @@ headwords of the articles in the output and prints, per category, per language a
   forms      the number of forms
   recall     the share of forms whose output shows an article of the form's base word
   precision  of all articles shown for the forms, the share whose headword is the form's base
-             word ("n/a" when no article was shown)
+             word or another right reading the forms file lists for it (sixth column: køber
+             is also the noun køber; ølflaske also shows its first part øl); "n/a" when no
+             article was shown. A line below the table gives it for the base word alone.
   top-1      the share of forms whose first reading shown is of the base word: the first
              block of the output (an analysis line and its articles, or the articles of a
              whole-word hit) names the base word as its word (the last article of an analysis
@@ -64,12 +66,13 @@ ANALYSIS_LINE = re.compile(r"^ +Analysis(?: \(\d+\))? ?: .*? = +(.*)$")
 
 
 class Form:
-    def __init__(self, language, category, form, base, reading, line_number):
+    def __init__(self, language, category, form, base, reading, line_number, also=()):
         self.language = language
         self.category = category
         self.form = form
         self.base = base
         self.reading = reading  # a text the first analysis line must hold for top-1, or None
+        self.also = tuple(also)  # other headwords that are right readings of the form
         self.line_number = line_number
         self.headwords = []  # one per article line shown, in output order
         self.analyses = []  # the text after " = " of every analysis line, in output order
@@ -112,6 +115,11 @@ class Form:
 
     @property
     def matching(self):
+        right = (self.base,) + self.also
+        return 0 if self.problem else sum(1 for h in self.headwords if h in right)
+
+    @property
+    def matching_base(self):
         return 0 if self.problem else sum(1 for h in self.headwords if h == self.base)
 
     @property
@@ -128,18 +136,19 @@ def read_forms(path):
             if not line.strip() or line.lstrip().startswith("#"):
                 continue
             cols = line.split("\t")
-            if len(cols) not in (4, 5) or not all(c.strip() for c in cols):
-                warnings.append(f"{path}:{number}: expected 4 or 5 tab-separated columns, skipped")
+            if len(cols) not in (4, 5, 6) or not all(c.strip() for c in cols[:4] + cols[5:]):
+                warnings.append(f"{path}:{number}: expected 4 to 6 tab-separated columns, skipped")
                 continue
             language, category, form, base = (c.strip() for c in cols[:4])
-            reading = cols[4].strip() if len(cols) == 5 else None
+            reading = cols[4].strip() or None if len(cols) >= 5 else None
+            also = cols[5].split() if len(cols) == 6 else []
             if language not in LANGUAGES:
                 warnings.append(f"{path}:{number}: unknown language {language!r}, skipped")
                 continue
             if base == NON_WORD and reading is not None:
                 warnings.append(f"{path}:{number}: a non-word has no reading, skipped")
                 continue
-            forms.append(Form(language, category, form, base, reading, number))
+            forms.append(Form(language, category, form, base, reading, number, also))
     return forms, warnings
 
 
@@ -174,6 +183,9 @@ def preflight(program, data, timeout):
 def read_output(form, output):
     blocks = [(None, [])]  # (analysis text or None, headwords), in output order
     for line in output.splitlines():
+        if not line.strip() and blocks[-1][0] is not None:
+            blocks.append((None, []))  # a blank line ends an analysis block
+            continue
         m = ARTICLE_LINE.match(line)
         if m:
             form.headwords.append(m.group(1))
@@ -260,7 +272,8 @@ def print_report(forms, out):
 
     print("Analysis report: base words found by the analysis", file=out)
     print("recall: forms whose output shows an article of the base word; "
-          "precision: articles shown whose headword is the base word;", file=out)
+          "precision: articles shown whose headword is the base word or another right reading;",
+          file=out)
     print("top-1: forms whose first reading shown is of the base word (the head of a compound) "
           "and names the expected reading, where one is given", file=out)
     if words:
@@ -269,8 +282,22 @@ def print_report(forms, out):
         print_by_language(words, row, rule, "", out)
         print(rule, file=out)
         row("all", words)
+        print_base_precision(words, out)
     if non_words:
         print_non_words(non_words, width, out)
+
+
+def print_base_precision(words, out):
+    """Precision counting the base word alone, per language."""
+    parts = []
+    for language in LANGUAGES:
+        group = [f for f in words if f.language == language]
+        shown = sum(f.shown for f in group)
+        if shown:
+            base = sum(f.matching_base for f in group)
+            parts.append(f"{LANGUAGE_NAME[language]} {percent(base, shown).strip()} ({base}/{shown})")
+    if parts:
+        print("precision counting the base word alone: " + ", ".join(parts), file=out)
 
 
 def print_non_words(non_words, width, out):

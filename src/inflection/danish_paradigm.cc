@@ -21,6 +21,7 @@ constexpr NamedUse kNamedUses[] = {
     {"defpl-ne", kDefPluralNe},
     {"gen", kGenitive},
     {"verb", kVerb},
+    {"marked-verb", kMarkedVerb},
     {"past-te", kPastTe},
     {"past-ede", kPastEde},
     {"adj", kAdjective},
@@ -149,9 +150,9 @@ class Reader {
   // {-te}, {-ede}
   bool verb_suffix(std::string_view s) {
     if (s == "-te") {
-      uses_ |= kVerb | kPastTe;
+      uses_ |= kVerb | kMarkedVerb | kPastTe;
     } else if (s == "-ede" || s == "-de") {
-      uses_ |= kVerb | kPastEde;
+      uses_ |= kVerb | kMarkedVerb | kPastEde;
     } else {
       return false;
     }
@@ -174,7 +175,7 @@ class Reader {
     const std::string_view past = w[w.size() - 2];
     const std::string_view participle = w.back();
     const std::string_view stem = stem_of(head_);
-    unsigned u = kVerb;
+    unsigned u = kVerb | kMarkedVerb;
     if (regular(stem, past, {"te"}) && regular(stem, participle, {"t"})) {
       u |= kPastTe;  // tale: talte, talt
     } else if (regular(stem, past, {"ede"}) && regular(stem, participle, {"et"})) {

@@ -35,6 +35,10 @@ inline constexpr unsigned kAnyDanishUse = (1u << 16) - 1;
 // Not an ending use: set beside the uses of a variant that is a form the remarks list (gør,
 // gjorde, mænd), which the analysis does not take as the first part of a compound.
 inline constexpr unsigned kListedForm = 1u << 16;
+// A verb by its remarks ({-te}, {gik, gået}); outside kAnyDanishUse, so that the bare-stem
+// forms (imperative skriv, short form kom) are read only on such a word: on a word without
+// remarks the bare stem is mostly a false reading (en from the adverb ene).
+inline constexpr unsigned kMarkedVerb = 1u << 17;
 
 // The use named in the morphology tables ("def-common" ...), or nothing.
 std::optional<unsigned> danish_use_named(std::string_view name);

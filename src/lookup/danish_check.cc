@@ -31,6 +31,29 @@ std::vector<Reference> references(std::string_view refs) {
   return out;
 }
 
+// The uses a hit licenses. A word whose article has no grammatical remark is no noun or verb
+// of the dictionary (those always carry one) but an adjective, adverb, numeral or the like:
+// it takes the adjective endings and the genitive (varm-t, vid-e), not the noun and verb
+// endings (bag is no plural bag-er).
+unsigned licensed(const StemHitRow& hit) {
+  using namespace inflection;
+  constexpr unsigned kUnmarkedWordUses = kAdjective | kComparison | kAfterSuperlative | kGenitive;
+  return hit.danish_uses == kAnyDanishUse ? kUnmarkedWordUses : hit.danish_uses;
+}
+
+// Does the word of `hit` take the ending of `row`: a use it licenses, after a word ending
+// the row asks for?
+bool takes(const StemHitRow& hit, const DanishUseRow& row) {
+  if ((row.uses & licensed(hit)) == 0) return false;
+  if (row.after.empty()) return true;
+  for (std::size_t at = 0; at <= row.after.size();) {
+    std::size_t end = std::min(row.after.find(',', at), row.after.size());
+    if (hit.form.ends_with(std::string_view(row.after).substr(at, end - at))) return true;
+    at = end + 1;
+  }
+  return false;
+}
+
 }  // namespace
 
 bool danish_uses_agree(const Session& s, std::string_view refs) {
@@ -47,7 +70,7 @@ bool danish_uses_agree(const Session& s, std::string_view refs) {
     if (r.kind != 0 || last == nullptr) continue;
     const DanishUseRow* row =
         s.startup.du.find([&](const DanishUseRow& d) { return d.key == r.number; });
-    if (row != nullptr && (row->uses & last->danish_uses) == 0) return false;
+    if (row != nullptr && !takes(*last, *row)) return false;
   }
   if (hits < 2 || last == nullptr) return true;
   return last->danish_uses != inflection::kAnyDanishUse ||

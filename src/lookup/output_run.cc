@@ -33,9 +33,14 @@ void write_articles(Session& s, int mode, std::string_view data_prefix) {
 }  // namespace
 
 void fit(Session& s, int mode, std::string_view data_prefix, char side, int flag,
-         std::string_view key, char /*letter*/) {
+         std::string_view key, char /*letter*/, Order order) {
+  if (order == Order::kAnalysesFirst && !s.q.f2.empty()) {
+    write_analysis_blocks(s, data_prefix, side, flag, key);
+    // A blank line parts the articles from the last block, as it parts the blocks.
+    if (s.q.f4.any([](const HitRow& r) { return r.code >= kFirstShownCode; })) sus(s, "\n");
+  }
   write_articles(s, mode, data_prefix);
-  write_analysis_blocks(s, data_prefix, side, flag, key);
+  if (order == Order::kArticlesFirst) write_analysis_blocks(s, data_prefix, side, flag, key);
 }
 
 }  // namespace velimora

@@ -1,7 +1,9 @@
 #include "shell/display_gate.h"
 
+#include <sstream>
 #include <string>
 
+#include "lookup/danish_check.h"
 #include "shell/query_signs.h"
 
 namespace velimora {
@@ -20,11 +22,11 @@ bool is_ordinary_query(const QueryState& q) {
 }
 
 // Rows 1–9 of the gate; nothing when none of them decides.
-std::optional<bool> first_rows(Session& s, const QueryState& q, int k, int x) {
+std::optional<bool> first_rows(Session& s, const QueryState& q, int k, int x, bool other_word) {
   bool plain = !q.any_code_flag() && q.mode == 0 && q.v == 0;
   bool has_list_hits = s.q.f4.any(
       [](const HitRow& r) { return r.code == kHitFinnishInI || r.code == kHitDanishInT; });
-  if (x == 0 && is_ordinary_query(q) && !has_list_hits) return true;
+  if (x == 0 && is_ordinary_query(q) && (!has_list_hits || other_word)) return true;
   if (x == 0 && is_ordinary_query(q) && q.u > 0) return true;
   if (x > 15) return false;
   if (plain && x == q.number) {
@@ -61,6 +63,33 @@ bool direct_lists(Session& s, const QueryState& q, int k) {
   return true;
 }
 
+// The stem hit of an analysis that reads the word as one dictionary word with endings, if it
+// is one. The label holds three numbers per part; a stem's middle number is its negative
+// anchor, an ending's a positive code (" 0 -2 0 0 1179 0": købe + -r).
+const StemHitRow* sole_stem(const Session& s, const RankedRow& r) {
+  if (r.tail_start != 0) return nullptr;
+  std::istringstream label(r.label);
+  std::optional<int> stem;
+  for (int group = 0, anchor = 0, last = 0; label >> group >> anchor >> last;) {
+    if (anchor >= 0) continue;
+    if (stem) return nullptr;
+    stem = anchor;
+  }
+  if (!stem) return nullptr;
+  return s.q.st.find([&](const StemHitRow& h) { return h.seq == *stem; });
+}
+
+// A Danish word that is itself a headword (køber, køb) may also be a form of another word
+// (købe); its analysis query shows both. An analysis that only reaches the article of the
+// whole-word hit again (køber read as itself) is still only offered, as for any other word.
+bool reads_other_word(const Session& s, const QueryState& q, const RankedRow& r) {
+  if (q.level != kDanishLevel) return false;
+  const StemHitRow* hit = sole_stem(s, r);
+  return hit == nullptr || !s.q.f4.any([&](const HitRow& h) {
+    return h.code == kHitDanishInT && h.file == hit->part && h.line == hit->line;
+  });
+}
+
 void accept(Session& s) {
   s.q.endret0.clear();
   s.q.endret2.clear();
@@ -68,8 +97,8 @@ void accept(Session& s) {
 
 }  // namespace
 
-bool filtr(Session& s, const QueryState& q, int k, int x) {
-  if (std::optional<bool> decided = first_rows(s, q, k, x)) return *decided;
+bool filtr(Session& s, const QueryState& q, int k, int x, bool other_word) {
+  if (std::optional<bool> decided = first_rows(s, q, k, x, other_word)) return *decided;
   if (std::optional<std::string> code = code_of_kind(k, x)) {
     add_fli_once(s, 1, *code);
     s.q.endret0.clear();
@@ -100,7 +129,7 @@ int fit1(Session& s, const QueryState& q) {
   const int best = s.q.nb.empty() ? 300 : s.q.nb.front();
   for (std::size_t i = 0; i < s.q.f1.size(); ++i) {
     const RankedRow r = s.q.f1[i];
-    if (!filtr(s, q, r.kind, r.score - best)) continue;
+    if (!filtr(s, q, r.kind, r.score - best, reads_other_word(s, q, r))) continue;
     s.q.f2.add({r.start, r.meet, r.k, r.tail_start, r.refs1, r.refs2, r.positions});
     accept(s);
   }

@@ -10,7 +10,9 @@
 namespace velimora {
 
 // `filtr`: does a hit of kind k with number x pass? Records met and offered codes in `fli`.
-bool filtr(Session& s, const QueryState& q, int k, int x);
+// `other_word`: an analysis that reaches another article than a whole-word hit shows, which
+// passes beside that hit rather than being offered.
+bool filtr(Session& s, const QueryState& q, int k, int x, bool other_word = false);
 
 // `qunp`: the last field of a promoted article hit, or nothing when it is not promoted.
 std::optional<int> qunp(const QueryState& q, int code, int sense);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "lookup/danish_check.h"
 #include "lookup/output_run.h"
 #include "session/output_buffer.h"
 #include "shell/display_gate.h"
@@ -148,7 +149,10 @@ bool query_pass(Session& s, QueryState& q, std::string_view query) {
   // left its word yet (the key of a plain query is not kept).
   if (q.key.empty() && q.w == 0) return false;
   const int flag = fit1(s, q);
-  fit(s, q.mode, q.data_prefix, q.side, flag, q.key, q.key[0]);
+  // A Danish form that is also a headword (køb) is asked about as a form: its readings as a
+  // form of another word come before the article of the word itself.
+  fit(s, q.mode, q.data_prefix, q.side, flag, q.key, q.key[0],
+      q.level == kDanishLevel ? Order::kAnalysesFirst : Order::kArticlesFirst);
   offer_line(s, q, collect_offers(s));
   return true;
 }

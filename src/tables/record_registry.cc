@@ -23,15 +23,23 @@ JunctionRow junction_row(const Args& a) {
   return {int_at(a, 0), int_at(a, 1), text_at(a, 2), text_at(a, 3), text_at(a, 4)};
 }
 
-// The uses named by the text of a `du` record, blank-separated ("pl-er verb").
-Result<unsigned> danish_uses(std::string_view names) {
-  unsigned uses = 0;
+// The text of a `du` record: uses, blank-separated, and at most one "after:" list of word
+// endings ("comparison after:ig,som").
+Result<DanishUseRow> danish_uses(int key, std::string_view names) {
+  constexpr std::string_view kAfter = "after:";
+  DanishUseRow row{.key = key};
+  unsigned& uses = row.uses;
   std::size_t at = 0;
   while (at < names.size()) {
     std::size_t end = names.find(' ', at);
     if (end == names.npos) end = names.size();
     if (end > at) {
       std::string_view name = names.substr(at, end - at);
+      if (name.starts_with(kAfter) && name.size() > kAfter.size() && row.after.empty()) {
+        row.after = name.substr(kAfter.size());
+        at = end + 1;
+        continue;
+      }
       std::optional<unsigned> use = inflection::danish_use_named(name);
       if (!use) return Error{"no Danish ending use is named '" + std::string(name) + "'"};
       uses |= *use;
@@ -39,11 +47,11 @@ Result<unsigned> danish_uses(std::string_view names) {
     at = end + 1;
   }
   if (uses == 0) return Error{"a 'du' record names no use"};
-  return uses;
+  return row;
 }
 
 Status check_du(const Args& a) {
-  Result<unsigned> uses = danish_uses(text_at(a, 1));
+  Result<DanishUseRow> uses = danish_uses(int_at(a, 0), text_at(a, 1));
   return uses ? Status() : Status(Error{uses.error()});
 }
 
@@ -89,7 +97,7 @@ constexpr RecordKind kKinds[] = {
        t.pos.add({text_at(a, 0), int_at(a, 1), int_at(a, 2)});
      }},
     {.name = "du", .fields = "it", .add = [](StartupTables& t, const Args& a) {
-       t.du.add({int_at(a, 0), *danish_uses(text_at(a, 1))});
+       t.du.add(*danish_uses(int_at(a, 0), text_at(a, 1)));
      }, .check = check_du},
 };
 

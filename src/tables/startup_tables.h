@@ -64,6 +64,9 @@ struct FilePositionRow {
 struct DanishUseRow {
   int key = 0;
   unsigned uses = 0;
+  // The word endings the ending follows, comma-separated ("ig,som": billig-st, not vid-st);
+  // empty for any word.
+  std::string after;
 };
 
 struct StartupTables {
