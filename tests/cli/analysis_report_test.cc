@@ -41,7 +41,9 @@ TEST(AnalysisReportTest, RecallPrecisionTopOneAndNonWords) {
       "fi\tfi-a\ttalossa\tkala\n"          // not found
       "fi\tfi-none\tqxzvb\t-\n"            // no analysis: right
       "fi\tfi-none\ttalossa\t-\n"          // an analysis: a false one
-      "da\tda-a\thusene\thus\n",
+      "da\tda-a\thusene\thus\n"
+      "da\tda-b\tkøber\tkøbe\t\tkøber\n"  // the noun køber listed as a right reading too
+      "da\tda-b\tkøb\tkøbe\n",           // the noun køb not listed
       data);
   // Per category: recall 3 of 4, precision 3 of 4 articles shown, top-1 2 of 4.
   EXPECT_NE(out.find("fi-a                       4   75.0%       (3/4)   75.0%       (3/4)"
@@ -49,7 +51,16 @@ TEST(AnalysisReportTest, RecallPrecisionTopOneAndNonWords) {
             std::string::npos)
       << out;
   EXPECT_NE(out.find("all Finnish                4   75.0%"), std::string::npos) << out;
-  EXPECT_NE(out.find("all                        5   80.0%       (4/5)"), std::string::npos) << out;
+  EXPECT_NE(out.find("all                        7   85.7%       (6/7)"), std::string::npos) << out;
+  // Readings first, then the whole-word article: top-1 2 of 2; precision counts the listed
+  // noun køber but not køb, and a line gives the base word alone.
+  EXPECT_NE(out.find("da-b                       2  100.0%       (2/2)   75.0%       (3/4)"
+                     "  100.0%       (2/2)\n"),
+            std::string::npos)
+      << out;
+  EXPECT_NE(out.find("precision counting the base word alone: Finnish 75.0% (3/4), Danish 60.0% (3/5)"),
+            std::string::npos)
+      << out;
   // Non-words stay out of the figures above and get a false-analysis rate of their own.
   EXPECT_NE(out.find("fi-none                    2   50.0%       (1/2)\n"), std::string::npos)
       << out;

@@ -28,6 +28,7 @@ TEST(RecordRegistry, FillsEveryStartupTable) {
       "nv(105, 3, 42)",
       "pos(\"fib\\\\fi1.pro\", 0, 17)",
       "du(1147, \"pl-er  verb\")",
+      "du(1156, \"comparison after:ig,som\")",
   };
   for (const char* line : kLines) {
     Status s = add(t, line);
@@ -48,6 +49,9 @@ TEST(RecordRegistry, FillsEveryStartupTable) {
   EXPECT_EQ(t.pos.front().position, 17);
   EXPECT_EQ(t.du.front().key, 1147);
   EXPECT_EQ(t.du.front().uses, inflection::kPluralEr | inflection::kVerb);
+  EXPECT_EQ(t.du.front().after, "");
+  EXPECT_EQ(t.du[1].uses, inflection::kComparison);
+  EXPECT_EQ(t.du[1].after, "ig,som");
 }
 
 TEST(RecordRegistry, RejectsUnknownNamesAndArgumentsThatDoNotFit) {
