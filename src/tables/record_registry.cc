@@ -27,7 +27,8 @@ JunctionRow junction_row(const Args& a) {
 // endings ("comparison after:ig,som").
 Result<DanishUseRow> danish_uses(int key, std::string_view names) {
   constexpr std::string_view kAfter = "after:";
-  DanishUseRow row{.key = key};
+  DanishUseRow row;
+  row.key = key;
   unsigned& uses = row.uses;
   std::size_t at = 0;
   while (at < names.size()) {
