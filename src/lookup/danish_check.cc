@@ -59,6 +59,7 @@ bool takes(const StemHitRow& hit, const DanishUseRow& row) {
 bool danish_uses_agree(const Session& s, std::string_view refs) {
   const StemHitRow* last = nullptr;
   int hits = 0;
+  bool alone = false;  // an ending that no compound ends in has been met
   for (const Reference& r : references(refs)) {
     if (r.number < 0) {
       // gør + te is no compound: an inflected form the article lists stands alone.
@@ -71,8 +72,10 @@ bool danish_uses_agree(const Session& s, std::string_view refs) {
     const DanishUseRow* row =
         s.startup.du.find([&](const DanishUseRow& d) { return d.key == r.number; });
     if (row != nullptr && !takes(*last, *row)) return false;
+    alone = alone || (row != nullptr && row->alone);
   }
   if (hits < 2 || last == nullptr) return true;
+  if (alone) return false;
   return last->danish_uses != inflection::kAnyDanishUse ||
          last->variant_length >= kMinBareCompoundPart;
 }

@@ -23,8 +23,8 @@ JunctionRow junction_row(const Args& a) {
   return {int_at(a, 0), int_at(a, 1), text_at(a, 2), text_at(a, 3), text_at(a, 4)};
 }
 
-// The text of a `du` record: uses, blank-separated, and at most one "after:" list of word
-// endings ("comparison after:ig,som").
+// The text of a `du` record: uses, blank-separated, at most one "after:" list of word
+// endings ("comparison after:ig,som") and "alone" for an ending no compound ends in.
 Result<DanishUseRow> danish_uses(int key, std::string_view names) {
   constexpr std::string_view kAfter = "after:";
   DanishUseRow row;
@@ -36,6 +36,11 @@ Result<DanishUseRow> danish_uses(int key, std::string_view names) {
     if (end == names.npos) end = names.size();
     if (end > at) {
       std::string_view name = names.substr(at, end - at);
+      if (name == "alone") {
+        row.alone = true;
+        at = end + 1;
+        continue;
+      }
       if (name.starts_with(kAfter) && name.size() > kAfter.size() && row.after.empty()) {
         row.after = name.substr(kAfter.size());
         at = end + 1;

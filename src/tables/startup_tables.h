@@ -67,6 +67,9 @@ struct DanishUseRow {
   // The word endings the ending follows, comma-separated ("ig,som": billig-st, not vid-st);
   // empty for any word.
   std::string after;
+  // The ending is read only on a word that stands alone, not on the last part of a compound
+  // (a finite verb form: husdør is no hus + dø + -r).
+  bool alone = false;
 };
 
 struct StartupTables {
