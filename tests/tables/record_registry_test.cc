@@ -29,6 +29,7 @@ TEST(RecordRegistry, FillsEveryStartupTable) {
       "pos(\"fib\\\\fi1.pro\", 0, 17)",
       "du(1147, \"pl-er  verb\")",
       "du(1156, \"comparison after:ig,som\")",
+      "du(1178, \"verb alone\")",
   };
   for (const char* line : kLines) {
     Status s = add(t, line);
@@ -52,6 +53,9 @@ TEST(RecordRegistry, FillsEveryStartupTable) {
   EXPECT_EQ(t.du.front().after, "");
   EXPECT_EQ(t.du[1].uses, inflection::kComparison);
   EXPECT_EQ(t.du[1].after, "ig,som");
+  EXPECT_FALSE(t.du[1].alone);
+  EXPECT_TRUE(t.du[2].alone);
+  EXPECT_EQ(t.du[2].uses, inflection::kVerb);
 }
 
 TEST(RecordRegistry, RejectsUnknownNamesAndArgumentsThatDoNotFit) {
