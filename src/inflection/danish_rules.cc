@@ -107,9 +107,13 @@ bool rule11(const D& d, DanishRuleSink yield) {
   return yield(s.stem, s.mark);
 }
 
+// What every candidate keeps of W: rule 10 yields W; 11 W-1 or W (sidste); 2, 6, 8 W-2; 5
+// W-2 + "e"; 1 W-3 + W[-3] and 3 W-3 + W[-3] + W[-1], both beginning with W-2; 7, 9 W-3; 4
+// the first n-4 letters + W[-3] + W[-1] (stae's prefix with k = 4).
 constexpr DanishRule kDanishRules[] = {
-    {1, rule01}, {2, rule02}, {3, rule03}, {4, rule04},  {5, rule05},  {6, rule06},
-    {7, rule07}, {8, rule08}, {9, rule09}, {10, rule10}, {11, rule11},
+    {1, 2, rule01}, {2, 2, rule02}, {3, 2, rule03}, {4, 4, rule04},   {5, 2, rule05},
+    {6, 2, rule06}, {7, 3, rule07}, {8, 2, rule08}, {9, 3, rule09},   {10, 0, rule10},
+    {11, 1, rule11},
 };
 static_assert(std::size(kDanishRules) == 11);
 
@@ -142,10 +146,12 @@ StemMark sidste(std::string_view w, std::string_view front, std::string_view las
 std::span<const DanishRule> danish_rules() { return kDanishRules; }
 
 bool ficd(std::string_view w, int n, std::string_view front, std::string_view p,
-          std::string_view r, std::string_view last, DanishSink sink) {
+          std::string_view r, std::string_view last, DanishSink sink, std::size_t agree) {
   if (n < 0 || w.size() != size_of(n)) return true;
   const DanishInput input{w, n, front, p, r, last};
   for (const DanishRule& rule : kDanishRules) {
+    // A stem that keeps more of W than W shares with the text cannot begin it.
+    if (agree < w.size() && drop_back(w, size_of(rule.keeps)).size() > agree) continue;
     const bool go = rule.apply(input, [&](const StemParts& stem, std::string_view mark) {
       return sink({stem, mark, rule.number});
     });

@@ -55,12 +55,16 @@ using DanishSink = FunctionRef<bool(const DanishAlt&)>;
 using DanishRuleSink = FunctionRef<bool(const StemParts& stem, std::string_view mark)>;
 struct DanishRule {
   int number;
+  int keeps;  // every candidate begins with W without its last `keeps` letters
   bool (*apply)(const DanishInput&, DanishRuleSink);  // returns false when the sink stopped
 };
 std::span<const DanishRule> danish_rules();
 
-// ficd(W, n, front, P, R, last) yields (stem, mark) in rule order; every rule is tried.
+// ficd(W, n, front, P, R, last) yields (stem, mark) in rule order; every rule is tried but those
+// whose candidates keep more first letters of W than `agree` (the letters W shares with the
+// text the wanted stems must begin).
 bool ficd(std::string_view w, int n, std::string_view front, std::string_view p,
-          std::string_view r, std::string_view last, DanishSink sink);
+          std::string_view r, std::string_view last, DanishSink sink,
+          std::size_t agree = std::string_view::npos);
 
 }  // namespace velimora::inflection

@@ -27,15 +27,32 @@ StemQuery make_stem_query(char mode, std::string_view word, char class_code,
   return q;
 }
 
+namespace {
+
+// The number of first letters that word and text share.
+std::size_t shared_beginning(std::string_view word, std::string_view text) {
+  std::size_t i = 0;
+  while (i < word.size() && i < text.size() && word[i] == text[i]) ++i;
+  return i;
+}
+
+}  // namespace
+
 bool ficc0_traced(const StemQuery& q, TracedCandidateSink sink) {
   if (q.length < 0 || q.word.size() != static_cast<std::size_t>(q.length)) return true;
+  // With `within` set, the rules that keep more of the word than it shares with that text are
+  // not tried (their stems could not begin it) and the other stems are tested before joining.
+  const std::size_t agree =
+      q.within ? shared_beginning(q.word, *q.within) : std::string_view::npos;
+  auto wanted = [&](const StemParts& stem) { return !q.within || stem.is_prefix_of(*q.within); };
   StemCandidate candidate;  // reused for every candidate of the call
   switch (q.mode) {
     case 'i':
     case 'c': {
-      const FinnishInput input{q.word, q.length, q.front, q.form, q.head, q.tail, q.last,
-                               q.class_code};
+      FinnishInput input{q.word, q.length, q.front, q.form, q.head, q.tail, q.last, q.class_code};
+      input.agree = agree;
       return ficc(input, [&](const FinnishAlt& alt) {
+        if (!wanted(alt.stem)) return true;
         alt.stem.assign_to(candidate.stem);
         candidate.alternation = alt.cls;
         candidate.mark.assign(alt.mark);
@@ -45,13 +62,17 @@ bool ficc0_traced(const StemQuery& q, TracedCandidateSink sink) {
     }
     case 't':
     case 'r':
-      return ficd(q.word, q.length, q.front, q.head, q.tail, q.last, [&](const DanishAlt& alt) {
-        alt.stem.assign_to(candidate.stem);
-        candidate.alternation = 0;
-        candidate.mark.assign(alt.mark);
-        candidate.weight = 0;
-        return sink(candidate, alt.rule);
-      });
+      return ficd(
+          q.word, q.length, q.front, q.head, q.tail, q.last,
+          [&](const DanishAlt& alt) {
+            if (!wanted(alt.stem)) return true;
+            alt.stem.assign_to(candidate.stem);
+            candidate.alternation = 0;
+            candidate.mark.assign(alt.mark);
+            candidate.weight = 0;
+            return sink(candidate, alt.rule);
+          },
+          agree);
     default:
       return true;
   }

@@ -33,7 +33,8 @@ inline StemQuery make_stem_query(char mode, std::string_view word, std::string_v
 
 // ficc0: yields the stem candidates of the query in rule order: the 37 Finnish rules for
 // modes 'i' and 'c', the 11 Danish rules (alternation class 0, weight 0) for modes 't' and 'r',
-// nothing for any other mode. Returns false when the sink stopped it. The sink may be any
+// nothing for any other mode; with query.within set, only those whose stem begins that text.
+// Returns false when the sink stopped it. The sink may be any
 // callable taking const StemCandidate& and returning bool (a lambda, a std::function ...); the
 // candidate it receives is reused between calls, so the sink must copy what it keeps.
 // Precondition: length == word.size() (otherwise nothing is yielded).

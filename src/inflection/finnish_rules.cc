@@ -321,49 +321,76 @@ bool rule37(const In& x, RuleSink yield) {
   return yield(s.stem, 0, s.mark);
 }
 
+// --- What the candidates keep of W ------------------------------------------------------
+// Every stem a rule yields begins with a beginning of W that the rule leaves as it is, so that
+// a stem can begin a text only when W's first letters up to there do: a rule whose kept
+// beginning is longer than what W shares with that text cannot yield such a stem. Rule by rule
+// (W-k is W without its last k letters, a view of W's beginning):
+// - kW0: rules 6-9 yield W itself.
+// - kW1: rules 2, 5, 12, 21, 25 yield W-1; 3, 22 W-1 + T; 37 W-1 or W (sidsti); 4 and 23 the
+//   fixed "tuha" and "vase" + Y only when W-1 is that text.
+// - kW2: rule 1 yields W-2 + letters (juo's prefix is W-2); 15 yields W-2.
+// - kW3: rule 10 yields A + ks(B) where A is W-2 or W-3 (lumi); 28, 32, 33 yield W-3 (+ T);
+//   31 yields "vi" only when W-1 is "vied" (so W-3 is "vi").
+// - kW4: rule 30 yields W-4 + letters (juo's prefix is W-4); 34 yields W-4.
+// - kVk: the other rules yield the stav alternatives B + C (+ more) of the base W-k, and stav's
+//   B is the base up to its last vowel, which the form must begin with (B = W's first letters);
+//   with no vowel in the base stav yields nothing (flag 0) or the base itself (flag 1, rule 26).
+//   Rules 11, 13, 14, 17 split W-1; 16, 18, 19, 20, 24, 29 W-2; 26, 27, 36 W-3; 35 W-4.
+constexpr KeptPrefix kW0{Kept::kLetters, 0};
+constexpr KeptPrefix kW1{Kept::kLetters, 1};
+constexpr KeptPrefix kW2{Kept::kLetters, 2};
+constexpr KeptPrefix kW3{Kept::kLetters, 3};
+constexpr KeptPrefix kW4{Kept::kLetters, 4};
+constexpr KeptPrefix kV1{Kept::kBeforeVowel, 1};
+constexpr KeptPrefix kV2{Kept::kBeforeVowel, 2};
+constexpr KeptPrefix kV3{Kept::kBeforeVowel, 3};
+constexpr KeptPrefix kV4{Kept::kBeforeVowel, 4};
+
 // --- The ordered rule list --------------------------------------------------------
-// Guards: the class codes K, the allowed last letters W[-1] (the empty set: any), and n > m.
+// Guards: the class codes K, the allowed last letters W[-1] (the empty set: any), and n > m;
+// then the weight and what every candidate keeps of W (see kW0 ... kV4).
 // \x84 a:, \x94 o: code page 850; \xE4 a:, \xF6 o: Windows-1252; \x82, \xE9 e'.
 // clang-format off
 constexpr FinnishRule kRules[] = {
-  //  #   K      W[-1]                     n >  weight  letter tests and candidates
-  {  1,  " ",   kVowels,                   1,   4,      rule01 },
-  {  2,  " ",   "e",                       2,   4,      rule02 },
-  {  3,  "4",   "s",                       2,   4,      rule03 },
-  {  4,  "4",   "t",                       0,   4,      rule04 },  // front = "tuha"
-  {  5,  "45",  kEsLast,                   1,   0,      rule05 },
-  {  6,  "4",   kEsLast,                   1,   4,      rule06 },
-  {  7,  "5",   kEsLast,                   1,   4,      rule07 },
-  {  8,  "4",   "\x82",                    1,   4,      rule08 },
-  {  9,  "4",   "\xE9",                    1,   4,      rule09 },
-  { 10,  "4",   "i",                       2,   4,      rule10 },
-  { 11,  " ",   "aiouy\x84\xE4\x94\xF6",   2,   4,      rule11 },
-  { 12,  "4",   "ao\x84\xE4",              2,   4,      rule12 },
-  { 13,  "4",   "i",                       2,   4,      rule13 },
-  { 14,  "4",   "e",                       2,   4,      rule14 },
-  { 15,  "4",   "i",                       2,   4,      rule15 },
-  { 16,  " ",   "a\x84\xE4",               2,   4,      rule16 },
-  { 17,  " ",   "e",                       2,   4,      rule17 },
-  { 18,  " ",   "s",                       2,   4,      rule18 },
-  { 19,  " ",   "s",                       2,   4,      rule19 },
-  { 20,  " ",   "s",                       3,   4,      rule20 },
-  { 21,  " ",   "s",                       3,   4,      rule21 },
-  { 22,  " ",   "s",                       3,   4,      rule22 },
-  { 23,  " ",   "n",                       0,   4,      rule23 },  // front = "vase"
-  { 24,  " ",   "lnrt",                    2,   4,      rule24 },
-  { 25,  " ",   "t",                       4,   4,      rule25 },
-  { 26,  " 4",  "i",                       2,   4,      rule26 },
-  { 27,  " ",   "ao\x84\xE4\x94\xF6",      3,   4,      rule27 },
-  { 28,  " ",   "n",                       4,   4,      rule28 },
-  { 29,  "2",   "a\x84\xE4",               3,   2,      rule29 },  // the domain of ms2
-  { 30,  "2",   "a\x84\xE4",               3,   2,      rule30 },
-  { 31,  "2",   "\x84\xE4",                0,   2,      rule31 },  // front = "vied"
-  { 32,  "2",   "\x84\xE4",                4,   2,      rule32 },
-  { 33,  "2",   "a\x84\xE4",               3,   2,      rule33 },
-  { 34,  "2",   "a\x84\xE4",               4,   2,      rule34 },
-  { 35,  "2",   "a\x84\xE4",               5,   2,      rule35 },
-  { 36,  "2",   "a\x84\xE4",               3,   2,      rule36 },
-  { 37,  "0",   kAnyLetter,                0,   0,      rule37 },
+  //  #   K      W[-1]                     n >  weight  keeps   letter tests and candidates
+  {  1,  " ",   kVowels,                   1,   4,      kW2,   rule01 },
+  {  2,  " ",   "e",                       2,   4,      kW1,   rule02 },
+  {  3,  "4",   "s",                       2,   4,      kW1,   rule03 },
+  {  4,  "4",   "t",                       0,   4,      kW1,   rule04 },  // front = "tuha"
+  {  5,  "45",  kEsLast,                   1,   0,      kW1,   rule05 },
+  {  6,  "4",   kEsLast,                   1,   4,      kW0,   rule06 },
+  {  7,  "5",   kEsLast,                   1,   4,      kW0,   rule07 },
+  {  8,  "4",   "\x82",                    1,   4,      kW0,   rule08 },
+  {  9,  "4",   "\xE9",                    1,   4,      kW0,   rule09 },
+  { 10,  "4",   "i",                       2,   4,      kW3,   rule10 },
+  { 11,  " ",   "aiouy\x84\xE4\x94\xF6",   2,   4,      kV1,   rule11 },
+  { 12,  "4",   "ao\x84\xE4",              2,   4,      kW1,   rule12 },
+  { 13,  "4",   "i",                       2,   4,      kV1,   rule13 },
+  { 14,  "4",   "e",                       2,   4,      kV1,   rule14 },
+  { 15,  "4",   "i",                       2,   4,      kW2,   rule15 },
+  { 16,  " ",   "a\x84\xE4",               2,   4,      kV2,   rule16 },
+  { 17,  " ",   "e",                       2,   4,      kV1,   rule17 },
+  { 18,  " ",   "s",                       2,   4,      kV2,   rule18 },
+  { 19,  " ",   "s",                       2,   4,      kV2,   rule19 },
+  { 20,  " ",   "s",                       3,   4,      kV2,   rule20 },
+  { 21,  " ",   "s",                       3,   4,      kW1,   rule21 },
+  { 22,  " ",   "s",                       3,   4,      kW1,   rule22 },
+  { 23,  " ",   "n",                       0,   4,      kW1,   rule23 },  // front = "vase"
+  { 24,  " ",   "lnrt",                    2,   4,      kV2,   rule24 },
+  { 25,  " ",   "t",                       4,   4,      kW1,   rule25 },
+  { 26,  " 4",  "i",                       2,   4,      kV3,   rule26 },
+  { 27,  " ",   "ao\x84\xE4\x94\xF6",      3,   4,      kV3,   rule27 },
+  { 28,  " ",   "n",                       4,   4,      kW3,   rule28 },
+  { 29,  "2",   "a\x84\xE4",               3,   2,      kV2,   rule29 },  // the domain of ms2
+  { 30,  "2",   "a\x84\xE4",               3,   2,      kW4,   rule30 },
+  { 31,  "2",   "\x84\xE4",                0,   2,      kW3,   rule31 },  // front = "vied"
+  { 32,  "2",   "\x84\xE4",                4,   2,      kW3,   rule32 },
+  { 33,  "2",   "a\x84\xE4",               3,   2,      kW3,   rule33 },
+  { 34,  "2",   "a\x84\xE4",               4,   2,      kW4,   rule34 },
+  { 35,  "2",   "a\x84\xE4",               5,   2,      kV4,   rule35 },
+  { 36,  "2",   "a\x84\xE4",               3,   2,      kV3,   rule36 },
+  { 37,  "0",   kAnyLetter,                0,   0,      kW1,   rule37 },
 };
 // clang-format on
 static_assert(std::size(kRules) == 37);
@@ -391,12 +418,62 @@ constexpr RuleMasks make_rule_masks() {
 }
 constexpr RuleMasks kRuleMasks = make_rule_masks();
 
+// For every class code, the most letters that its rules' candidates may drop from the end of
+// W: of the rules that keep W-k (letters) and of those that keep what stav keeps of W-k
+// (vowel). Every candidate of a word of that class keeps at least what the larger k keeps
+// (a shorter beginning of W, and the last vowel of W-k lies no later than that of W-j for
+// j < k).
+struct ClassReach {
+  int letters = -1;  // -1: no rule of that kind
+  int vowel = -1;
+};
+constexpr std::array<ClassReach, 256> make_class_reach() {
+  std::array<ClassReach, 256> reach{};
+  for (const FinnishRule& rule : kRules) {
+    for (std::size_t c = 0; c < 256; ++c) {
+      if (!rule.classes.contains(static_cast<char>(static_cast<unsigned char>(c)))) continue;
+      int& k = rule.keeps.how == Kept::kLetters ? reach[c].letters : reach[c].vowel;
+      if (rule.keeps.k > k) k = rule.keeps.k;
+    }
+  }
+  return reach;
+}
+constexpr std::array<ClassReach, 256> kClassReach = make_class_reach();
+
+std::size_t before_last_vowel(std::string_view base) {
+  std::size_t split = base.size();
+  while (split > 0 && !kSplitterVowels.contains(base[split - 1])) --split;
+  return split > 0 ? split - 1 : 0;
+}
+
+// The number of first letters of W that every candidate of the rule keeps.
+std::size_t kept_length(const FinnishRule& rule, std::string_view w) {
+  const std::string_view base = drop_back(w, len(rule.keeps.k));
+  // kBeforeVowel: as stav splits its base, in front of the last vowel.
+  return rule.keeps.how == Kept::kLetters ? base.size() : before_last_vowel(base);
+}
+
+// The fewest first letters of W that any candidate of its class keeps.
+std::size_t least_kept(char class_code, std::string_view w) {
+  const ClassReach& reach = kClassReach[static_cast<unsigned char>(class_code)];
+  std::size_t least = w.size();
+  if (reach.letters >= 0) least = drop_back(w, len(reach.letters)).size();
+  if (reach.vowel >= 0) {
+    const std::size_t vowel = before_last_vowel(drop_back(w, len(reach.vowel)));
+    if (vowel < least) least = vowel;
+  }
+  return least;
+}
+
 }  // namespace
 
 std::span<const FinnishRule> finnish_rules() { return kRules; }
 
 bool ficc(const FinnishInput& input, FinnishSink sink) {
   if (input.n < 0 || input.w.size() != len(input.n)) return true;
+  const bool bounded = input.agree < input.w.size();
+  // Most words of a search share too little with the wanted stems for any rule of their class.
+  if (bounded && least_kept(input.k, input.w) > input.agree) return true;
   const char last = back(input.w, 1);
   // The rules in order whose class holds the code (none holds '\0') and whose last-letter set
   // is empty or holds the last letter.
@@ -405,6 +482,7 @@ bool ficc(const FinnishInput& input, FinnishSink sink) {
   for (; rules != 0; rules &= rules - 1) {
     const FinnishRule& rule = kRules[std::countr_zero(rules)];
     if (input.n <= rule.longer_than) continue;
+    if (bounded && kept_length(rule, input.w) > input.agree) continue;
     const bool go = rule.body(input, [&](const StemParts& stem, int cls, std::string_view mark) {
       return sink({stem, cls, mark, rule.weight, rule.number});
     });

@@ -20,11 +20,23 @@ struct FinnishInput {
   std::string_view r;      // tail R
   std::string_view last;   // W[-1] as a one-letter text
   char k;                  // class code K
+  // How many first letters of W the wanted stems may keep (the letters W shares with the text
+  // they must begin): a rule whose candidates all keep more is not tried.
+  std::size_t agree = std::string_view::npos;
 };
 
 // What a rule body yields: the stem, the alternation class and the mark (the weight is the
 // rule's).
 using RuleSink = FunctionRef<bool(const StemParts& stem, int cls, std::string_view mark)>;
+
+// What every candidate of a rule keeps of the beginning of W (n letters): its first n - k
+// letters (kLetters), or the letters in front of the last vowel of W-k (kBeforeVowel: the
+// unchanged beginning that the splitter stav finds in its base W-k; nothing without a vowel).
+enum class Kept { kLetters, kBeforeVowel };
+struct KeptPrefix {
+  Kept how;
+  int k;
+};
 
 // One rule of the ordered list. The cheap guards (class code, last letter, minimum length) are
 // data; the body holds the rule's letter tests and yields its candidates.
@@ -34,6 +46,7 @@ struct FinnishRule {
   LetterSet last;             // W[-1] must be one of these (the empty set: any letter)
   int longer_than;            // n must be greater than this
   int weight;                 // the weight of every candidate of the rule
+  KeptPrefix keeps;           // what every candidate keeps of W
   bool (*body)(const FinnishInput&, RuleSink);  // false when the sink stopped
 };
 std::span<const FinnishRule> finnish_rules();
@@ -48,7 +61,8 @@ struct FinnishAlt {
 };
 using FinnishSink = FunctionRef<bool(const FinnishAlt&)>;
 
-// ficc: every rule in order; returns false when the sink stopped.
+// ficc: every rule in order (but those that keep more of W than input.agree); returns false
+// when the sink stopped.
 bool ficc(const FinnishInput& input, FinnishSink sink);
 
 }  // namespace velimora::inflection

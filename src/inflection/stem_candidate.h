@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,8 @@ struct StemQuery {
   std::string_view tail;       // R, the rest of F behind P, or the no-tail marker "\xCF"
   std::string_view last;       // the last letter of W as a one-letter text
   char class_code = ' ';       // K: ' ', '4', '5', '2' or '0'
+  // Set: only the candidates whose stem begins this text are wanted; the others are not made.
+  std::optional<std::string_view> within = {};
 };
 
 // The consumer of candidates: returns true to ask for the next candidate, false to stop.

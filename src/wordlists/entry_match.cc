@@ -66,9 +66,9 @@ bool inflected_forms(char letter, std::string_view v, char code, std::string_vie
   if (!cls || !vokal(v, ' ') || v.size() < 2) return true;
   // The harmony is worked out for the first candidate kept: most variants yield none.
   std::optional<int> harmony;
-  const inflection::StemQuery query = inflection::make_stem_query(letter, v, cls->class_char, word);
+  inflection::StemQuery query = inflection::make_stem_query(letter, v, cls->class_char, word);
+  query.within = stems_within;  // the other candidates are not made
   return inflection::ficc0(query, [&](const inflection::StemCandidate& c) {
-    if (stems_within && !stems_within->starts_with(c.stem)) return true;
     if (!harmony) harmony = is_finnish_side(letter) ? harm(v) : 0;
     std::string form = c.stem;
     form += ne2(letter, c.weight, c.stem, c.mark, v);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "inflection/ficc0.h"
 #include "inflection/test_support.h"
 
 namespace velimora::inflection {
@@ -36,6 +37,18 @@ std::vector<Ruled> Ficd(std::string_view word, std::string_view form) {
 }
 
 class DanishTest : public ::testing::TestWithParam<DanishCase> {};
+
+// With `within` set, exactly the candidates whose stem begins that text, in the same order.
+TEST_P(DanishTest, WithinKeepsExactlyTheCandidatesBeginningTheText) {
+  const DanishCase& c = GetParam();
+  for (const std::string& text : WithinTexts(c.form, c.expected)) {
+    StemQuery q = make_stem_query('t', c.word, '0', c.form);
+    q.within = text;
+    EXPECT_EQ(AllRuled([&](auto sink) { return ficc0_traced(q, sink); }),
+              BeginningText(c.expected, text))
+        << Escaped(text);
+  }
+}
 
 TEST_P(DanishTest, YieldsTheOrderedCandidates) {
   EXPECT_EQ(Ficd(GetParam().word, GetParam().form), GetParam().expected);

@@ -44,6 +44,19 @@ TEST_P(FinnishTest, ModeCIsTheSame) {
   EXPECT_EQ(Traced('c', c.word, c.k, c.form), c.expected);
 }
 
+// With `within` set, exactly the candidates whose stem begins that text, in the same order:
+// the rules left out because they keep more of the word than it shares with the text lose none.
+TEST_P(FinnishTest, WithinKeepsExactlyTheCandidatesBeginningTheText) {
+  const FinnishCase& c = GetParam();
+  for (const std::string& text : WithinTexts(c.form, c.expected)) {
+    StemQuery q = make_stem_query('i', c.word, c.k, c.form);
+    q.within = text;
+    EXPECT_EQ(AllRuled([&](auto sink) { return ficc0_traced(q, sink); }),
+              BeginningText(c.expected, text))
+        << Escaped(text);
+  }
+}
+
 TEST_P(FinnishTest, ModesXAndTAreNotFinnish) {
   const FinnishCase& c = GetParam();
   EXPECT_EQ(Traced('x', c.word, c.k, c.form), std::vector<Ruled>{});

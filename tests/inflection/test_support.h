@@ -45,6 +45,39 @@ inline void PrintTo(const Ruled& r, std::ostream* os) {
       << Escaped(r.mark) << "\", " << r.weight << "}";
 }
 
+// The texts against which a case's `within` is tried: every beginning of the form, each
+// expected stem, and each stem with a letter the stems never continue with, so that the
+// shared beginning of word and text falls before, on and after every stem's end.
+inline std::vector<std::string> WithinTexts(std::string_view form, const std::vector<Ruled>& all) {
+  std::vector<std::string> texts;
+  for (std::size_t n = 0; n <= form.size(); ++n) texts.emplace_back(form.substr(0, n));
+  for (const Ruled& r : all) {
+    texts.push_back(r.stem);
+    texts.push_back(r.stem + "q");
+  }
+  return texts;
+}
+
+// The candidates of `all` whose stem begins text, in order.
+inline std::vector<Ruled> BeginningText(const std::vector<Ruled>& all, std::string_view text) {
+  std::vector<Ruled> kept;
+  for (const Ruled& r : all) {
+    if (text.starts_with(r.stem)) kept.push_back(r);
+  }
+  return kept;
+}
+
+// Every candidate of ficc0_traced on the query, with the rule that produced it.
+template <class Traced>
+std::vector<Ruled> AllRuled(Traced traced) {
+  std::vector<Ruled> out;
+  traced([&](const StemCandidate& c, int rule) {
+    out.push_back({rule, c.stem, c.alternation, c.mark, c.weight});
+    return true;
+  });
+  return out;
+}
+
 // Collects every alternative of a generator call into a vector, converting each with `convert`.
 // Usage: Collect<T>([&](auto sink) { return stav(..., sink); }, [](const StavAlt& a) { ... });
 template <class T, class Run, class Convert>
