@@ -117,6 +117,14 @@ constexpr DanishRule kDanishRules[] = {
 };
 static_assert(std::size(kDanishRules) == 11);
 
+// The most letters a Danish rule's candidates may drop from the end of W.
+constexpr int max_keeps() {
+  int most = 0;
+  for (const DanishRule& rule : kDanishRules) most = rule.keeps > most ? rule.keeps : most;
+  return most;
+}
+constexpr int kMostDropped = max_keeps();
+
 }  // namespace
 
 std::optional<StaeResult> stae(int k, std::string_view w, int n, std::string_view front,
@@ -144,6 +152,10 @@ StemMark sidste(std::string_view w, std::string_view front, std::string_view las
 }
 
 std::span<const DanishRule> danish_rules() { return kDanishRules; }
+
+std::size_t danish_least_kept(std::string_view w) {
+  return drop_back(w, size_of(kMostDropped)).size();
+}
 
 bool ficd(std::string_view w, int n, std::string_view front, std::string_view p,
           std::string_view r, std::string_view last, DanishSink sink, std::size_t agree) {

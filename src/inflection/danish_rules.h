@@ -60,6 +60,10 @@ struct DanishRule {
 };
 std::span<const DanishRule> danish_rules();
 
+// The fewest first letters of W that any candidate of the Danish rules keeps (also a bound for
+// every longer W that begins with this one).
+std::size_t danish_least_kept(std::string_view w);
+
 // ficd(W, n, front, P, R, last) yields (stem, mark) in rule order; every rule is tried but those
 // whose candidates keep more first letters of W than `agree` (the letters W shares with the
 // text the wanted stems must begin).

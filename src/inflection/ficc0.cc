@@ -38,6 +38,37 @@ std::size_t shared_beginning(std::string_view word, std::string_view text) {
 
 }  // namespace
 
+bool may_begin(char mode, std::string_view word, char class_code, std::string_view text) {
+  const std::size_t agree = shared_beginning(word, text);
+  if (agree == word.size()) return mode == 'i' || mode == 'c' || mode == 't' || mode == 'r';
+  switch (mode) {
+    case 'i':
+    case 'c':
+      return finnish_least_kept(class_code, word) <= agree;
+    case 't':
+    case 'r':
+      return danish_least_kept(word) <= agree;
+    default:
+      return false;
+  }
+}
+
+bool words_beginning_may_begin(char mode, std::string_view head, std::string_view text) {
+  const std::size_t agree = shared_beginning(head, text);
+  // A word that begins with head shares just these letters with text, unless head is all shared.
+  if (agree == head.size()) return mode == 'i' || mode == 'c' || mode == 't' || mode == 'r';
+  switch (mode) {
+    case 'i':
+    case 'c':
+      return finnish_least_kept_beginning(head) <= agree;
+    case 't':
+    case 'r':
+      return danish_least_kept(head) <= agree;
+    default:
+      return false;
+  }
+}
+
 bool ficc0_traced(const StemQuery& q, TracedCandidateSink sink) {
   if (q.length < 0 || q.word.size() != static_cast<std::size_t>(q.length)) return true;
   // With `within` set, the rules that keep more of the word than it shares with that text are

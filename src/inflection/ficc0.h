@@ -40,6 +40,15 @@ inline StemQuery make_stem_query(char mode, std::string_view word, std::string_v
 // Precondition: length == word.size() (otherwise nothing is yielded).
 bool ficc0(const StemQuery& query, CandidateSink sink);
 
+// False when no candidate of ficc0 for (mode, word, class code) can begin text, whatever the
+// form: every rule for them keeps more of the word's beginning than it shares with text. A
+// cheap test that spares the call of ficc0 with `within` set to text.
+bool may_begin(char mode, std::string_view word, char class_code, std::string_view text);
+
+// False when no candidate of ficc0 in the mode, in any class and whatever the form, for any
+// word that begins with head can begin text, where text parts from head within it.
+bool words_beginning_may_begin(char mode, std::string_view head, std::string_view text);
+
 // The same, also handing over the number of the rule that produced each candidate (Finnish rules
 // 1-37, Danish rules 1-11); meant for tracing and diagnostics.
 using TracedCandidateSink = FunctionRef<bool(const StemCandidate&, int rule)>;

@@ -1,5 +1,6 @@
 #include "inflection/finnish_rules.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -440,6 +441,17 @@ constexpr std::array<ClassReach, 256> make_class_reach() {
 }
 constexpr std::array<ClassReach, 256> kClassReach = make_class_reach();
 
+// The same over every class code.
+constexpr ClassReach make_any_reach() {
+  ClassReach any;
+  for (const ClassReach& r : kClassReach) {
+    any.letters = r.letters > any.letters ? r.letters : any.letters;
+    any.vowel = r.vowel > any.vowel ? r.vowel : any.vowel;
+  }
+  return any;
+}
+constexpr ClassReach kAnyReach = make_any_reach();
+
 std::size_t before_last_vowel(std::string_view base) {
   std::size_t split = base.size();
   while (split > 0 && !kSplitterVowels.contains(base[split - 1])) --split;
@@ -468,6 +480,19 @@ std::size_t least_kept(char class_code, std::string_view w) {
 }  // namespace
 
 std::span<const FinnishRule> finnish_rules() { return kRules; }
+
+std::size_t finnish_least_kept(char k, std::string_view w) { return least_kept(k, w); }
+
+std::size_t finnish_least_kept_beginning(std::string_view head) {
+  // A longer W keeps at least as much: its W-k is longer, and the last vowel of a longer
+  // beginning lies no earlier.
+  std::size_t least = head.size();
+  if (kAnyReach.letters >= 0) least = drop_back(head, len(kAnyReach.letters)).size();
+  if (kAnyReach.vowel >= 0) {
+    least = std::min(least, before_last_vowel(drop_back(head, len(kAnyReach.vowel))));
+  }
+  return least;
+}
 
 bool ficc(const FinnishInput& input, FinnishSink sink) {
   if (input.n < 0 || input.w.size() != len(input.n)) return true;

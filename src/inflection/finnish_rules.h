@@ -61,6 +61,12 @@ struct FinnishAlt {
 };
 using FinnishSink = FunctionRef<bool(const FinnishAlt&)>;
 
+// The fewest first letters of W that any candidate of the rules for class code k keeps.
+std::size_t finnish_least_kept(char k, std::string_view w);
+// The fewest first letters of W that any candidate of any rule keeps, for every W that begins
+// with `head` (W may be longer).
+std::size_t finnish_least_kept_beginning(std::string_view head);
+
 // ficc: every rule in order (but those that keep more of W than input.agree); returns false
 // when the sink stopped.
 bool ficc(const FinnishInput& input, FinnishSink sink);

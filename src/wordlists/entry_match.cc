@@ -1,6 +1,8 @@
 #include "wordlists/entry_match.h"
 
+#include <algorithm>
 #include <initializer_list>
+#include <iterator>
 
 #include "inflection/danish_paradigm.h"
 #include "inflection/ficc0.h"
@@ -40,6 +42,8 @@ constexpr std::string_view kOneLetterWords[] = {
     "a",    "i",    "o",    "u",    "y",              //
     "\x85", "\x91", "\x9B", "\x86", "\x84", "\x94",   // code page 850
     "\xE0", "\xE6", "\xF8", "\xE5", "\xE4", "\xF6"};  // Windows-1252
+static_assert(std::all_of(std::begin(kOneLetterWords), std::end(kOneLetterWords),
+                          [](std::string_view w) { return w.size() == 1; }));
 
 // The no-tail marker and the compound mark of the matcher.
 constexpr std::string_view kCompoundMark = "#  ";
@@ -63,7 +67,12 @@ bool compound_first_part(std::string_view v, char code, std::string_view word,
 bool inflected_forms(char letter, std::string_view v, char code, std::string_view word,
                      std::optional<std::string_view> stems_within, const VariantHitSink& sink) {
   std::optional<ClassCode> cls = c0k(code, letter);
-  if (!cls || !vokal(v, ' ') || v.size() < 2) return true;
+  if (!cls || v.size() < 2) return true;
+  // Most variants of the lines a search reads share too little with the query for any stem.
+  if (stems_within && !inflection::may_begin(letter, v, cls->class_char, *stems_within)) {
+    return true;
+  }
+  if (!vokal(v, ' ')) return true;
   // The harmony is worked out for the first candidate kept: most variants yield none.
   std::optional<int> harmony;
   inflection::StemQuery query = inflection::make_stem_query(letter, v, cls->class_char, word);
@@ -85,6 +94,7 @@ bool inflected_forms(char letter, std::string_view v, char code, std::string_vie
 
 bool one_letter_word(char letter, std::string_view v, char code, std::string_view word,
                      const VariantHitSink& sink) {
+  if (v.size() != 1) return true;  // every one-letter word is one byte (asserted at the list)
   bool one_letter = false;
   for (std::string_view w : kOneLetterWords)
     one_letter = one_letter || v == w;
@@ -113,8 +123,22 @@ unsigned danish_uses(char letter, std::string_view variant, std::string_view hea
   return inflection::kAnyDanishUse;
 }
 
+// False when no head variant of the line can give a hit whose stem begins the text: every
+// variant begins with the head (the body names no other word with ">": the variants are the
+// head and the head + a suffix), the text parts from the head within it, and every way keeps
+// more of the head's beginning than the text shares. The stem rules' bound is the inflection's;
+// the compound way keeps all of a variant but its last letter, a one-letter word is all of a
+// head of at most one letter, for which the bound is 0.
+bool line_may_begin(char letter, std::string_view head, std::string_view body,
+                    std::string_view text) {
+  return !is_dictionary_side(letter) || body.find('>') != std::string_view::npos ||
+         inflection::words_beginning_may_begin(letter, head, text);
+}
+
 // The analysis way: every head variant, the last one first.
 bool analysis_way(const EntryLine& e, const EntryHitSink& sink) {
+  // Most lines a search reads share too little with the query for any stem of theirs.
+  if (e.stems_within && !line_may_begin(e.letter, e.head, e.body, *e.stems_within)) return true;
   // Reused from line to line so that reading a line's variants allocates no new list; the
   // matcher does not call itself, so one chain per thread suffices.
   static thread_local VariantChain chain;

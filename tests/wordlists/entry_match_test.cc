@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "wordlists/entry_rules.h"
@@ -270,6 +271,63 @@ TEST(Fiv, LaterVariantsComeFirst) {
   // "i" is tried before "a"; only "a" begins the word.
   ASSERT_EQ(hits.size(), 1u);
   EXPECT_EQ(hits[0].stem, "a");
+}
+
+// With `stems_within` set the analysis way gives exactly the hits of the line's variants whose
+// stem begins that text, whatever it leaves out early: every beginning of the word and each
+// with a letter the word does not go on with, on lines whose variants are the head, the head +
+// a suffix, another word (">"), a first part and a one-letter word.
+TEST(Fiv, StemsWithinKeepsExactlyTheHitsBeginningTheText) {
+  static const struct {
+    char letter;
+    const char* head;
+    const char* body;
+    const char* word;
+  } kCases[] = {
+      {'i', "kirjasto", " bibliotek", "kirjastossa"},
+      {'i', "kirja", " +sto 4 rest", "kirjastossa"},
+      {'i', "aamupala", "2 >talo  x", "talossa"},
+      {'i', "ajatella", "2 t\xE6nke", "ajattelen"},
+      {'i', "kuunnella", "2 lytte", "kuuntelen"},
+      {'i', "koulu-", "1 x", "koulutalo"},
+      {'i', "a", " >i x", "a"},
+      {'c', "kukka", " x", "kukan"},
+      {'t', "hus", "1 talo", "husene"},
+      {'t', "himmel", " taivas", "himlen"},
+      {'r', "organisere", " x", "organisationen"},
+  };
+  Session s;
+  for (const auto& c : kCases) {
+    std::size_t hits = 0;  // over all texts: every line gives some
+    const std::string word = c.word;
+    std::vector<std::string> texts;
+    for (std::size_t n = 0; n <= word.size(); ++n) {
+      texts.push_back(word.substr(0, n));
+      texts.push_back(word.substr(0, n) + "q");
+    }
+    for (const std::string& text : texts) {
+      std::vector<std::string> got;
+      for (const EntryHit& h : entry_hits(s, {.analysis = 1,
+                                               .letter = c.letter,
+                                               .form_flag = 0,
+                                               .word = c.word,
+                                               .head = c.head,
+                                               .body = c.body,
+                                               .stems_within = text})) {
+        got.push_back(h.stem + "|" + h.form + "|" + h.mark);
+      }
+      std::vector<std::string> expected;
+      const VariantChain chain = read_variants(c.letter, c.head, c.body);
+      for (auto v = chain.variants.rbegin(); v != chain.variants.rend(); ++v) {
+        for (const VariantHit& h : variant_hits(c.letter, v->word, v->code, c.word)) {
+          if (text.starts_with(h.stem)) expected.push_back(h.stem + "|" + h.form + "|" + h.mark);
+        }
+      }
+      EXPECT_EQ(got, expected) << c.head << " / " << text;
+      hits += expected.size();
+    }
+    EXPECT_GT(hits, 0u) << c.head;
+  }
 }
 
 TEST(Fiv, EmptyWordListsThePartsReadInFull) {
