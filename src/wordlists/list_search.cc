@@ -243,20 +243,24 @@ void read_part(Session& s, const ListSearch& q, const ChosenPartRow& part, Match
   auto key_at = [&](std::size_t i) { return kolon(file->line(i)); };
   std::vector<bool>& seen = matched.of(part.letter, part.part, file->line_count());
   std::size_t first = 1;
-  if (bounded && file->keys_ascending()) {
-    // On ascending keys the lines up to the first one above the key are counted but not
-    // matched; they are found by bisection instead of being read.
-    const std::size_t below_bound = first_failing(
-        1, file->line_count(), [&](std::size_t i) { return tnr(3, f, key, q.word, key_at(i)); });
-    first = first_failing(1, below_bound - 1,
+  std::size_t end = file->line_count() + 1;
+  // On ascending keys both bound tests change once over the lines (each compares a line with
+  // a fixed text), so the lines within them are one run, found by bisection: the lines before
+  // it are counted but not matched, and the lines of the run need no tests.
+  const bool sorted = bounded && file->keys_ascending();
+  if (sorted) {
+    end = first_failing(1, file->line_count(),
+                        [&](std::size_t i) { return tnr(3, f, key, q.word, key_at(i)); });
+    first = first_failing(1, end - 1,
                           [&](std::size_t i) { return !tnr(6, f, key, q.word, key_at(i)); });
     if (first > 1) count_line(first - 1);
   }
-  for (std::size_t i = first; i <= file->line_count(); ++i) {
+  const bool tested = bounded && !sorted;
+  for (std::size_t i = first; i < end; ++i) {
     std::string_view line = key_at(i);
-    if (bounded && !tnr(3, f, key, q.word, line)) break;
+    if (tested && !tnr(3, f, key, q.word, line)) break;
     count_line(i);  // the line number counts every line read from the first
-    if (bounded && !tnr(6, f, key, q.word, line)) continue;
+    if (tested && !tnr(6, f, key, q.word, line)) continue;
     if (seen[i]) continue;
     seen[i] = true;
     match_line(s, q, part, static_cast<int>(i), line);

@@ -157,6 +157,41 @@ TEST_F(ListSearchTest, PartsInAndOutOfKeyOrderGiveTheSameHits) {
   }
 }
 
+// The bounds end the reading of a part at its first line above the word: in key order that
+// is where the run of the word's lines ends; out of order the lines behind it are not read.
+TEST_F(ListSearchTest, FirstLineAboveTheWordEndsThePart) {
+  static const struct {
+    const char* name;
+    std::vector<std::string> lines;
+    std::vector<HitRow> hits;
+    int last_line;
+  } kCases[] = {
+      {"in key order",
+       {"kala i1,2 0", "talo i12,345 0", "tuli i1,9 0", "tuli i1,10 0"},
+       {{16, 'i', 12, 345, 0}},
+       2},
+      {"out of order",
+       {"talo i12,345 0", "tuli i1,9 0", "talo i12,345 2"},
+       {{16, 'i', 12, 345, 0}},
+       1},
+      {"every line the word's",
+       {"talo i12,345 0", "talo i12,345 2"},
+       {{16, 'i', 12, 345, 0}, {16, 'i', 12, 345, 2}},
+       2},
+  };
+  for (const auto& c : kCases) {
+    start();
+    s_.q.f4.clear();
+    s_.q.lqn.clear();
+    folder_->part('o', 5, c.lines);
+    search("talo", 1);
+    EXPECT_EQ(hits(), c.hits) << c.name;
+    EXPECT_TRUE(s_.q.lqn.any([&](const LastLineRow& r) {
+      return r.letter == 'o' && r.part == 5 && r.line == c.last_line;
+    })) << c.name;
+  }
+}
+
 TEST_F(ListSearchTest, OtherDisplayModesSearchTheirListsSilently) {
   folder_->part('o', 5, {"talo i12,345 2"});
   folder_->part('s', 2, {"talo t3,4 1"});
