@@ -256,10 +256,14 @@ void read_part(Session& s, const ListSearch& q, const ChosenPartRow& part, Match
     if (first > 1) count_line(first - 1);
   }
   const bool tested = bounded && !sorted;
+  // The line number counts every line read from the first. Without tests every line from
+  // first to end is read, so the count is that of the last one, set at once (the matcher does
+  // not look at it).
+  if (!tested && end > first) count_line(end - 1);
   for (std::size_t i = first; i < end; ++i) {
     std::string_view line = key_at(i);
     if (tested && !tnr(3, f, key, q.word, line)) break;
-    count_line(i);  // the line number counts every line read from the first
+    if (tested) count_line(i);
     if (tested && !tnr(6, f, key, q.word, line)) continue;
     if (seen[i]) continue;
     seen[i] = true;
