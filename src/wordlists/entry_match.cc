@@ -123,22 +123,8 @@ unsigned danish_uses(char letter, std::string_view variant, std::string_view hea
   return inflection::kAnyDanishUse;
 }
 
-// False when no head variant of the line can give a hit whose stem begins the text: every
-// variant begins with the head (the body names no other word with ">": the variants are the
-// head and the head + a suffix), the text parts from the head within it, and every way keeps
-// more of the head's beginning than the text shares. The stem rules' bound is the inflection's;
-// the compound way keeps all of a variant but its last letter, a one-letter word is all of a
-// head of at most one letter, for which the bound is 0.
-bool line_may_begin(char letter, std::string_view head, std::string_view body,
-                    std::string_view text) {
-  return !is_dictionary_side(letter) || body.find('>') != std::string_view::npos ||
-         inflection::words_beginning_may_begin(letter, head, text);
-}
-
 // The analysis way: every head variant, the last one first.
 bool analysis_way(const EntryLine& e, const EntryHitSink& sink) {
-  // Most lines a search reads share too little with the query for any stem of theirs.
-  if (e.stems_within && !line_may_begin(e.letter, e.head, e.body, *e.stems_within)) return true;
   // Reused from line to line so that reading a line's variants allocates no new list; the
   // matcher does not call itself, so one chain per thread suffices.
   static thread_local VariantChain chain;
@@ -202,6 +188,18 @@ bool whole_part_way(Session& s, const EntryLine& e, const EntryHitSink& sink) {
 }
 
 }  // namespace
+
+// Every variant begins with the head when the body names no other word with ">" (the variants
+// are then the head and the head + a suffix); when the text parts from the head within it,
+// every way keeps more of the head's beginning than the text shares, or gives nothing: the
+// stem rules' bound is the inflection's, the compound way keeps all of a variant but its last
+// letter, and a one-letter word is all of a head of at most one letter, for which the bound
+// is 0.
+bool line_may_give_stems(char letter, std::string_view head, std::string_view body,
+                         std::string_view text) {
+  return !is_dictionary_side(letter) || body.find('>') != std::string_view::npos ||
+         inflection::words_beginning_may_begin(letter, head, text);
+}
 
 int plain_kind(char letter, int form_flag, int selector) {
   for (const PlainKind& k : kPlainKinds) {

@@ -71,6 +71,13 @@ bool fiv(Session& s, const EntryLine& line, const EntryHitSink& sink);
 bool fiv1(char letter, std::string_view v, char code, std::string_view word,
           const VariantHitSink& sink, std::optional<std::string_view> stems_within = {});
 
+// False when no way of any head variant of the line (head, body) can give a stem that begins
+// text, so that the analysis way with stems_within = text gives no hit for it: the search
+// leaves such lines out before matching them. True for the lists other than the dictionary
+// sides.
+bool line_may_give_stems(char letter, std::string_view head, std::string_view body,
+                         std::string_view text);
+
 // The kind of a plain hit on an index list: 16 when the list is shown directly for this
 // display mode in a plain lookup, else the list's own kind; 0 for a list without plain hits.
 int plain_kind(char letter, int form_flag, int selector);

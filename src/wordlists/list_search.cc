@@ -177,6 +177,8 @@ void match_line(Session& s, const ListSearch& q, const ChosenPartRow& part, int 
                 std::string_view line) {
   const char letter = part.letter;
   Cut entry = glang0(line, ' ');
+  // An analysis hit is stored only when the query begins with its stem: most lines give none.
+  if (q.analysis != 0 && !line_may_give_stems(letter, entry.front, entry.rest, q.query)) return;
   if ((letter == 'o' || letter == 'n') && points_into_full_part(s, entry.rest)) return;
   std::optional<LineReference> ref;
   if (is_dictionary_side(letter)) {
