@@ -27,10 +27,6 @@ CachedFile::CachedFile(std::string bytes) : bytes_(std::move(bytes)) {
   }
 }
 
-std::string_view CachedFile::line(std::size_t n) const {
-  return std::string_view(bytes_).substr(starts_[n - 1], ends_[n - 1] - starts_[n - 1]);
-}
-
 std::optional<FileStamp> stamp_of(std::string_view name) {
   const std::string path = native_path(name);
   struct stat st;

@@ -38,8 +38,11 @@ class CachedFile {
   explicit CachedFile(std::string bytes);
 
   std::size_t line_count() const { return starts_.size(); }
-  // Line n (1-based) without its line end; n must be in 1 … line_count().
-  std::string_view line(std::size_t n) const;
+  // Line n (1-based) without its line end; n must be in 1 … line_count(). Inline: a search
+  // asks for every line it reads.
+  std::string_view line(std::size_t n) const {
+    return std::string_view(bytes_).substr(starts_[n - 1], ends_[n - 1] - starts_[n - 1]);
+  }
   // The byte position at which line n (1-based) starts.
   long position(std::size_t n) const { return static_cast<long>(starts_[n - 1]); }
   std::size_t size() const { return bytes_.size(); }

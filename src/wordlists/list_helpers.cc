@@ -10,10 +10,6 @@ LastSplit sidst1(std::string_view s) {
   return {static_cast<int>(s.size()), s.substr(0, s.size() - 1), s.substr(s.size() - 1)};
 }
 
-std::string_view kolon(std::string_view s) {
-  return (!s.empty() && s[0] == '"') ? s.substr(1) : s;
-}
-
 CodedText fig(std::string_view s) {
   if (!s.empty() && s[0] == ':') return {2, s.substr(1)};
   if (!s.empty() && s[0] == '.') return {1, s.substr(1)};
