@@ -104,6 +104,19 @@ class ListSearchTest : public ::testing::Test {
     return nystr(s_, "");
   }
   std::vector<HitRow> hits() const { return {s_.q.f4.begin(), s_.q.f4.end()}; }
+  // Searches talo in part o5 holding `lines`: the hits it stores and the last line it counts.
+  void expect_talo_read(const char* name, const std::vector<std::string>& lines,
+                        const std::vector<HitRow>& expected, int last_line) {
+    start();
+    s_.q.f4.clear();
+    s_.q.lqn.clear();
+    folder_->part('o', 5, lines);
+    search("talo", 1);
+    EXPECT_EQ(hits(), expected) << name;
+    EXPECT_TRUE(s_.q.lqn.any([&](const LastLineRow& r) {
+      return r.letter == 'o' && r.part == 5 && r.line == last_line;
+    })) << name;
+  }
 
   std::unique_ptr<testing::ListFolder> folder_ = std::make_unique<testing::ListFolder>();
   Session s_;
@@ -143,18 +156,9 @@ TEST_F(ListSearchTest, PartsInAndOutOfKeyOrderGiveTheSameHits) {
       {"out of order", {"talo i12,345 0", "aamu i1,1 0", "talo i12,345 2", "kala i1,2 0"}, 4},
       {"quoted keys in order", {"\"kala i1,2 0", "talo i12,345 0", "\"talo i12,345 2"}, 3},
   };
-  for (const auto& c : kCases) {
-    start();
-    s_.q.f4.clear();
-    s_.q.lqn.clear();
-    folder_->part('o', 5, c.lines);
-    search("talo", 1);
-    EXPECT_EQ(hits(), (std::vector<HitRow>{{16, 'i', 12, 345, 0}, {16, 'i', 12, 345, 2}}))
-        << c.name;
-    EXPECT_TRUE(s_.q.lqn.any([&](const LastLineRow& r) {
-      return r.letter == 'o' && r.part == 5 && r.line == c.last_line;
-    })) << c.name;
-  }
+  for (const auto& c : kCases)
+    expect_talo_read(c.name, c.lines, {{16, 'i', 12, 345, 0}, {16, 'i', 12, 345, 2}},
+                     c.last_line);
 }
 
 // The bounds end the reading of a part at its first line above the word: in key order that
@@ -179,17 +183,7 @@ TEST_F(ListSearchTest, FirstLineAboveTheWordEndsThePart) {
        {{16, 'i', 12, 345, 0}, {16, 'i', 12, 345, 2}},
        2},
   };
-  for (const auto& c : kCases) {
-    start();
-    s_.q.f4.clear();
-    s_.q.lqn.clear();
-    folder_->part('o', 5, c.lines);
-    search("talo", 1);
-    EXPECT_EQ(hits(), c.hits) << c.name;
-    EXPECT_TRUE(s_.q.lqn.any([&](const LastLineRow& r) {
-      return r.letter == 'o' && r.part == 5 && r.line == c.last_line;
-    })) << c.name;
-  }
+  for (const auto& c : kCases) expect_talo_read(c.name, c.lines, c.hits, c.last_line);
 }
 
 TEST_F(ListSearchTest, OtherDisplayModesSearchTheirListsSilently) {
