@@ -29,6 +29,9 @@ constexpr NamedUse kNamedUses[] = {
     {"after-superlative", kAfterSuperlative},
 };
 
+// What a remark that makes the headword a verb licenses: the verb endings and the bare-stem forms.
+constexpr unsigned kVerbByRemark = kVerb | kMarkedVerb;
+
 // A remark cut at ";" into groups and at "," into items, blanks trimmed.
 using Groups = std::vector<std::vector<std::string_view>>;
 
@@ -150,9 +153,9 @@ class Reader {
   // {-te}, {-ede}
   bool verb_suffix(std::string_view s) {
     if (s == "-te") {
-      uses_ |= kVerb | kMarkedVerb | kPastTe;
+      uses_ |= kVerbByRemark | kPastTe;
     } else if (s == "-ede" || s == "-de") {
-      uses_ |= kVerb | kMarkedVerb | kPastEde;
+      uses_ |= kVerbByRemark | kPastEde;
     } else {
       return false;
     }
@@ -175,7 +178,7 @@ class Reader {
     const std::string_view past = w[w.size() - 2];
     const std::string_view participle = w.back();
     const std::string_view stem = stem_of(head_);
-    unsigned u = kVerb | kMarkedVerb;
+    unsigned u = kVerbByRemark;
     if (regular(stem, past, {"te"}) && regular(stem, participle, {"t"})) {
       u |= kPastTe;  // tale: talte, talt
     } else if (regular(stem, past, {"ede"}) && regular(stem, participle, {"et"})) {

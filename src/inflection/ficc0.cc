@@ -36,37 +36,27 @@ std::size_t shared_beginning(std::string_view word, std::string_view text) {
   return i;
 }
 
+// Whether the least that the rules of the mode keep of word (the Finnish bound given) lies
+// within what word shares with text; a word shared in full always may.
+template <class FinnishBound>
+bool kept_within(char mode, std::string_view word, std::string_view text,
+                 FinnishBound finnish_bound) {
+  const bool finnish = mode == 'i' || mode == 'c';
+  if (!finnish && mode != 't' && mode != 'r') return false;
+  const std::size_t agree = shared_beginning(word, text);
+  if (agree == word.size()) return true;
+  return (finnish ? finnish_bound() : danish_least_kept(word)) <= agree;
+}
+
 }  // namespace
 
 bool may_begin(char mode, std::string_view word, char class_code, std::string_view text) {
-  const std::size_t agree = shared_beginning(word, text);
-  if (agree == word.size()) return mode == 'i' || mode == 'c' || mode == 't' || mode == 'r';
-  switch (mode) {
-    case 'i':
-    case 'c':
-      return finnish_least_kept(class_code, word) <= agree;
-    case 't':
-    case 'r':
-      return danish_least_kept(word) <= agree;
-    default:
-      return false;
-  }
+  return kept_within(mode, word, text, [&] { return finnish_least_kept(class_code, word); });
 }
 
 bool words_beginning_may_begin(char mode, std::string_view head, std::string_view text) {
-  const std::size_t agree = shared_beginning(head, text);
   // A word that begins with head shares just these letters with text, unless head is all shared.
-  if (agree == head.size()) return mode == 'i' || mode == 'c' || mode == 't' || mode == 'r';
-  switch (mode) {
-    case 'i':
-    case 'c':
-      return finnish_least_kept_beginning(head) <= agree;
-    case 't':
-    case 'r':
-      return danish_least_kept(head) <= agree;
-    default:
-      return false;
-  }
+  return kept_within(mode, head, text, [&] { return finnish_least_kept_beginning(head); });
 }
 
 bool ficc0_traced(const StemQuery& q, TracedCandidateSink sink) {

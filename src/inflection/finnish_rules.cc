@@ -1,6 +1,5 @@
 #include "inflection/finnish_rules.h"
 
-#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -465,9 +464,8 @@ std::size_t kept_length(const FinnishRule& rule, std::string_view w) {
   return rule.keeps.how == Kept::kLetters ? base.size() : before_last_vowel(base);
 }
 
-// The fewest first letters of W that any candidate of its class keeps.
-std::size_t least_kept(char class_code, std::string_view w) {
-  const ClassReach& reach = kClassReach[static_cast<unsigned char>(class_code)];
+// The fewest first letters of W that any candidate of rules of that reach keeps.
+std::size_t least_kept_by(const ClassReach& reach, std::string_view w) {
   std::size_t least = w.size();
   if (reach.letters >= 0) least = drop_back(w, len(reach.letters)).size();
   if (reach.vowel >= 0) {
@@ -475,6 +473,11 @@ std::size_t least_kept(char class_code, std::string_view w) {
     if (vowel < least) least = vowel;
   }
   return least;
+}
+
+// The fewest first letters of W that any candidate of its class keeps.
+std::size_t least_kept(char class_code, std::string_view w) {
+  return least_kept_by(kClassReach[static_cast<unsigned char>(class_code)], w);
 }
 
 }  // namespace
@@ -486,12 +489,7 @@ std::size_t finnish_least_kept(char k, std::string_view w) { return least_kept(k
 std::size_t finnish_least_kept_beginning(std::string_view head) {
   // A longer W keeps at least as much: its W-k is longer, and the last vowel of a longer
   // beginning lies no earlier.
-  std::size_t least = head.size();
-  if (kAnyReach.letters >= 0) least = drop_back(head, len(kAnyReach.letters)).size();
-  if (kAnyReach.vowel >= 0) {
-    least = std::min(least, before_last_vowel(drop_back(head, len(kAnyReach.vowel))));
-  }
-  return least;
+  return least_kept_by(kAnyReach, head);
 }
 
 bool ficc(const FinnishInput& input, FinnishSink sink) {

@@ -56,6 +56,17 @@ bool takes(const StemHitRow& hit, const DanishUseRow& row) {
 
 }  // namespace
 
+const StemHitRow* sole_stem_hit(const Session& s, std::string_view refs) {
+  std::optional<int> stem;
+  for (const Reference& r : references(refs)) {
+    if (r.number >= 0) continue;
+    if (stem) return nullptr;
+    stem = r.number;
+  }
+  if (!stem) return nullptr;
+  return s.q.st.find([&](const StemHitRow& h) { return h.seq == *stem; });
+}
+
 bool danish_uses_agree(const Session& s, std::string_view refs) {
   const StemHitRow* last = nullptr;
   int hits = 0;

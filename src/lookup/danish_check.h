@@ -20,6 +20,10 @@ bool danish_uses_agree(const Session& s, std::string_view refs);
 
 inline constexpr int kMinBareCompoundPart = 4;
 
+// The analysis hit of a reference list that names exactly one (a word with endings, no
+// compound), or null.
+const StemHitRow* sole_stem_hit(const Session& s, std::string_view refs);
+
 // The level of a Danish analysis query (`--FORM`).
 inline constexpr int kDanishLevel = 2;
 

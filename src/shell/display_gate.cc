@@ -1,6 +1,5 @@
 #include "shell/display_gate.h"
 
-#include <sstream>
 #include <string>
 
 #include "lookup/danish_check.h"
@@ -63,28 +62,12 @@ bool direct_lists(Session& s, const QueryState& q, int k) {
   return true;
 }
 
-// The stem hit of an analysis that reads the word as one dictionary word with endings, if it
-// is one. The label holds three numbers per part; a stem's middle number is its negative
-// anchor, an ending's a positive code (" 0 -2 0 0 1179 0": købe + -r).
-const StemHitRow* sole_stem(const Session& s, const RankedRow& r) {
-  if (r.tail_start != 0) return nullptr;
-  std::istringstream label(r.label);
-  std::optional<int> stem;
-  for (int group = 0, anchor = 0, last = 0; label >> group >> anchor >> last;) {
-    if (anchor >= 0) continue;
-    if (stem) return nullptr;
-    stem = anchor;
-  }
-  if (!stem) return nullptr;
-  return s.q.st.find([&](const StemHitRow& h) { return h.seq == *stem; });
-}
-
 // A Danish word that is itself a headword (køber, køb) may also be a form of another word
 // (købe); its analysis query shows both. An analysis that only reaches the article of the
 // whole-word hit again (køber read as itself) is still only offered, as for any other word.
 bool reads_other_word(const Session& s, const QueryState& q, const RankedRow& r) {
   if (q.level != kDanishLevel) return false;
-  const StemHitRow* hit = sole_stem(s, r);
+  const StemHitRow* hit = r.tail_start == 0 ? sole_stem_hit(s, r.refs1) : nullptr;
   return hit == nullptr || !s.q.f4.any([&](const HitRow& h) {
     return h.code == kHitDanishInT && h.file == hit->part && h.line == hit->line;
   });

@@ -38,17 +38,13 @@ Result<DanishUseRow> danish_uses(int key, std::string_view names) {
       std::string_view name = names.substr(at, end - at);
       if (name == "alone") {
         row.alone = true;
-        at = end + 1;
-        continue;
-      }
-      if (name.starts_with(kAfter) && name.size() > kAfter.size() && row.after.empty()) {
+      } else if (name.starts_with(kAfter) && name.size() > kAfter.size() && row.after.empty()) {
         row.after = name.substr(kAfter.size());
-        at = end + 1;
-        continue;
+      } else if (std::optional<unsigned> use = inflection::danish_use_named(name)) {
+        uses |= *use;
+      } else {
+        return Error{"no Danish ending use is named '" + std::string(name) + "'"};
       }
-      std::optional<unsigned> use = inflection::danish_use_named(name);
-      if (!use) return Error{"no Danish ending use is named '" + std::string(name) + "'"};
-      uses |= *use;
     }
     at = end + 1;
   }
