@@ -61,26 +61,15 @@ constexpr Tables build() {
   return t;
 }
 
-// Decided once, when the program is compiled.
 constexpr Tables kTables = build();
-
-constexpr const Tables& tables() {
-  return kTables;
-}
 
 }  // namespace
 
-CharClass char_class(char c) {
-  return tables().cls[static_cast<unsigned char>(c)];
-}
-
-char lower_char(char c) {
-  return static_cast<char>(tables().lower[static_cast<unsigned char>(c)]);
-}
-
-char upper_char(char c) {
-  return static_cast<char>(tables().upper[static_cast<unsigned char>(c)]);
-}
+namespace charclass_detail {
+const std::array<CharClass, 256> kClass = kTables.cls;
+const std::array<unsigned char, 256> kLower = kTables.lower;
+const std::array<unsigned char, 256> kUpper = kTables.upper;
+}  // namespace charclass_detail
 
 std::string to_lower(std::string_view s) {
   std::string out(s);

@@ -1,5 +1,7 @@
 #include "text/records.h"
 
+#include <limits>
+
 #include "text/charclass.h"
 #include "text/files.h"
 #include "text/primitives.h"
@@ -16,29 +18,31 @@ class Parser {
  public:
   explicit Parser(std::string_view s) : s_(s) {}
 
-  Result<Record> record() {
+  // Fills r (reusing its storage from an earlier line); false with why() set on a bad line.
+  bool record(Record& r) {
     skip_blanks();
-    Record r;
+    const std::size_t name_start = pos_;
     while (pos_ < s_.size() && (is_letter(s_[pos_]) || is_digit(s_[pos_]) || s_[pos_] == '_')) {
-      r.name += s_[pos_++];
+      ++pos_;
     }
-    if (r.name.empty() || !is_letter(r.name[0])) return fail("a record name");
+    r.name.assign(s_.substr(name_start, pos_ - name_start));
+    if (r.name.empty() || !is_letter(r.name[0])) return failed("a record name");
     skip_blanks();
+    std::size_t args = 0;
     if (eat('(')) {
-      if (!arguments(')', r.args)) return Error{why_};
+      if (!arguments(')', r.args, args)) return false;
     }
+    r.args.resize(args);
     skip_blanks();
-    if (pos_ != s_.size()) return fail("the end of the line");
-    return r;
+    if (pos_ != s_.size()) return failed("the end of the line");
+    return true;
   }
 
+  const std::string& why() const { return why_; }
+
  private:
-  Error fail(const char* expected) {
-    why_ = "column " + std::to_string(pos_ + 1) + ": expected " + expected;
-    return Error{why_};
-  }
   bool failed(const char* expected) {
-    fail(expected);
+    why_ = "column " + std::to_string(pos_ + 1) + ": expected " + expected;
     return false;
   }
   bool failed_depth() {
@@ -47,7 +51,8 @@ class Parser {
     return false;
   }
   void skip_blanks() {
-    while (pos_ < s_.size() && is_space(s_[pos_])) ++pos_;
+    while (pos_ < s_.size() && s_[pos_] <= ' ' && is_space(s_[pos_]))
+      ++pos_;
   }
   bool eat(char c) {
     if (pos_ < s_.size() && s_[pos_] == c) {
@@ -57,14 +62,18 @@ class Parser {
     return false;
   }
 
-  // Comma-separated terms up to `close` (already past the opening bracket).
-  bool arguments(char close, std::vector<Term>& out) {
+  // Comma-separated terms up to `close` (already past the opening bracket) into out[count…]:
+  // terms already there are overwritten, so that their texts keep their storage.
+  bool arguments(char close, std::vector<Term>& out, std::size_t& count) {
     skip_blanks();
     if (eat(close)) return true;
     for (;;) {
-      Term t;
+      if (count == out.size()) out.emplace_back();
+      Term& t = out[count++];
+      t.integer = 0;
+      t.text.clear();
+      t.list.clear();
       if (!term(t)) return false;
-      out.push_back(std::move(t));
       skip_blanks();
       if (eat(close)) return true;
       if (!eat(',')) return failed(close == ')' ? "',' or ')'" : "',' or ']'");
@@ -82,7 +91,8 @@ class Parser {
       ++pos_;
       t.kind = Term::Kind::kList;
       ++depth_;
-      const bool ok = arguments(']', t.list);
+      std::size_t count = 0;
+      const bool ok = arguments(']', t.list, count);
       --depth_;
       return ok;
     }
@@ -90,17 +100,25 @@ class Parser {
     return failed("an integer, a text, a character or a list");
   }
 
+  // An optional '-' and digits whose value fits an int.
   bool integer(Term& t) {
-    std::size_t start = pos_;
-    if (s_[pos_] == '-') ++pos_;
-    while (pos_ < s_.size() && is_digit(s_[pos_])) ++pos_;
-    std::optional<int> v = text_to_int(s_.substr(start, pos_ - start));
-    if (!v) {
+    constexpr long long kMax = std::numeric_limits<int>::max();
+    const std::size_t start = pos_;
+    const bool negative = s_[pos_] == '-';
+    if (negative) ++pos_;
+    const std::size_t digits = pos_;
+    long long value = 0;
+    while (pos_ < s_.size() && is_digit(s_[pos_])) {
+      value = value * 10 + (s_[pos_++] - '0');
+      if (value > kMax + 1) break;
+    }
+    if (negative) value = -value;
+    if (pos_ == digits || value > kMax || value < -kMax - 1) {
       pos_ = start;
       return failed("an integer");
     }
     t.kind = Term::Kind::kInteger;
-    t.integer = *v;
+    t.integer = value;
     return true;
   }
 
@@ -108,16 +126,32 @@ class Parser {
     ++pos_;
     t.kind = Term::Kind::kText;
     while (pos_ < s_.size() && s_[pos_] != '"') {
+      std::size_t end = pos_;  // the plain run up to a quote or escape, appended at once
+      while (end < s_.size() && s_[end] != '"' && s_[end] != '\\')
+        ++end;
+      t.text.append(s_.substr(pos_, end - pos_));
+      pos_ = end;
+      if (pos_ == s_.size() || s_[pos_] == '"') break;
       char c = s_[pos_++];
       if (c == '\\') {
         if (pos_ >= s_.size()) break;
         char e = s_[pos_++];
         switch (e) {
-          case 'n': c = '\n'; break;
-          case 'r': c = '\r'; break;
-          case '\\': c = '\\'; break;
-          case '"': c = '"'; break;
-          default: --pos_; return failed("one of \\n \\r \\\\ \\\" in a text");
+          case 'n':
+            c = '\n';
+            break;
+          case 'r':
+            c = '\r';
+            break;
+          case '\\':
+            c = '\\';
+            break;
+          case '"':
+            c = '"';
+            break;
+          default:
+            --pos_;
+            return failed("one of \\n \\r \\\\ \\\" in a text");
         }
       }
       t.text += c;
@@ -135,12 +169,24 @@ class Parser {
       if (pos_ >= s_.size()) return failed("an escaped character");
       char e = s_[pos_++];
       switch (e) {
-        case 'n': c = '\n'; break;
-        case 'r': c = '\r'; break;
-        case '0': c = '\0'; break;
-        case '\\': c = '\\'; break;
-        case '\'': c = '\''; break;
-        default: --pos_; return failed("one of \\n \\r \\0 in a character");
+        case 'n':
+          c = '\n';
+          break;
+        case 'r':
+          c = '\r';
+          break;
+        case '0':
+          c = '\0';
+          break;
+        case '\\':
+          c = '\\';
+          break;
+        case '\'':
+          c = '\'';
+          break;
+        default:
+          --pos_;
+          return failed("one of \\n \\r \\0 in a character");
       }
     }
     t.text.assign(1, c);
@@ -158,32 +204,51 @@ class Parser {
 
 const char* term_kind_name(Term::Kind k) {
   switch (k) {
-    case Term::Kind::kInteger: return "integer";
-    case Term::Kind::kText: return "text";
-    case Term::Kind::kChar: return "character";
-    case Term::Kind::kList: return "list";
+    case Term::Kind::kInteger:
+      return "integer";
+    case Term::Kind::kText:
+      return "text";
+    case Term::Kind::kChar:
+      return "character";
+    case Term::Kind::kList:
+      return "list";
   }
   return "?";
 }
 
-Result<Record> parse_record(std::string_view line) { return Parser(line).record(); }
+Result<Record> parse_record(std::string_view line) {
+  Record r;
+  Parser p(line);
+  if (!p.record(r)) return Error{p.why()};
+  return r;
+}
 
 Status load_records(std::string_view path, const RecordSink& sink) {
-  LineReader in(path);
-  if (!in.ok()) return Error{native_path(path) + ": cannot be opened"};
-  long start = 0;
+  Result<std::string> text = read_whole_file(path);
+  if (!text) return Error{native_path(path) + ": cannot be opened"};
+  const std::string_view all = *text;
+  Record record;  // reused for every line
   int number = 0;
-  while (std::optional<std::string> line = in.read_line(&start)) {
+  for (std::size_t start = 0; start < all.size();) {
+    const std::size_t newline = all.find('\n', start);
+    const std::size_t next = newline == all.npos ? all.size() : newline + 1;
+    std::string_view line = all.substr(start, next - start);
+    if (newline != all.npos) {
+      line.remove_suffix(1);
+      if (line.ends_with('\r')) line.remove_suffix(1);
+    }
     ++number;
-    if (!has_token(*line)) continue;
-    auto where = [&] {
-      return native_path(path) + ": byte " + std::to_string(start) + " (line " +
-             std::to_string(number) + "): ";
-    };
-    Result<Record> r = parse_record(*line);
-    if (!r) return Error{where() + r.error()};
-    Status s = sink(*r);
-    if (!s) return Error{where() + s.error()};
+    if (has_token(line)) {
+      auto where = [&] {
+        return native_path(path) + ": byte " + std::to_string(start) + " (line " +
+               std::to_string(number) + "): ";
+      };
+      Parser p(line);
+      if (!p.record(record)) return Error{where() + p.why()};
+      Status s = sink(record);
+      if (!s) return Error{where() + s.error()};
+    }
+    start = next;
   }
   return Status();
 }

@@ -8,8 +8,8 @@ namespace velimora {
 namespace {
 
 TEST(ParseRecord, ReadsEveryArgumentKind) {
-  Result<Record> r = parse_record(
-      R"( u0( 5, -12, "a\"b\\c\n", 'x', '\n', ['q', "r", [1]] , "" ) )");
+  Result<Record> r =
+      parse_record(R"( u0( 5, -12, "a\"b\\c\n", 'x', '\n', ['q', "r", [1]] , "" ) )");
   ASSERT_TRUE(r) << r.error();
   EXPECT_EQ(r->name, "u0");
   ASSERT_EQ(r->args.size(), 7u);
@@ -33,8 +33,8 @@ TEST(ParseRecord, BareNameAndEmptyArguments) {
 
 TEST(ParseRecord, RejectsMalformedLinesNamingTheColumn) {
   static const char* const kBad[] = {
-      "u0(1,",  "u0(1 2)", "u0(\"abc)", "u0('ab')", "(1)",   "u0(1))",
-      "u0(x)",  "u0(1) z", "u0(\"\\q\")", "1abc",   "u0(99999999999)", "u0([1,)",
+      "u0(1,",   "u0(1 2)",     "u0(\"abc)", "u0('ab')",        "(1)",     "u0(1))", "u0(x)",
+      "u0(1) z", "u0(\"\\q\")", "1abc",      "u0(99999999999)", "u0([1,)",
   };
   for (const char* s : kBad) {
     Result<Record> r = parse_record(s);
@@ -94,6 +94,26 @@ TEST(LoadRecords, SinkErrorsCarryThePosition) {
   ASSERT_FALSE(s);
   EXPECT_NE(s.error().find("byte 6 (line 2): no table is named 'bad'"), std::string::npos)
       << s.error();
+}
+
+// Each record reaches the sink with only its own arguments, whatever the line before held.
+TEST(LoadRecords, EachRecordCarriesOnlyItsOwnArguments) {
+  testing::TempDir dir;
+  dir.write("r.cns",
+            "u0(1, -2, \"a text longer than a short string\", 'c')\r\nw(5, 6, \"b\")\nkh(7)\n"
+            "t(\"x\\\"y\", [3, [4]])\nend");
+  std::vector<std::string> seen;
+  Status s = load_records(dir.prefix() + "r.cns", [&seen](const Record& r) {
+    std::string shown = r.name;
+    for (const Term& t : r.args)
+      shown += " " + std::to_string(t.integer) + ":" + t.text + ":" + std::to_string(t.list.size());
+    seen.push_back(shown);
+    return Status();
+  });
+  ASSERT_TRUE(s) << s.error();
+  EXPECT_EQ(seen,
+            (std::vector<std::string>{"u0 1::0 -2::0 0:a text longer than a short string:0 0:c:0",
+                                      "w 5::0 6::0 0:b:0", "kh 7::0", "t 0:x\"y:0 0::2", "end"}));
 }
 
 TEST(LoadRecords, MissingFileIsAnError) {
