@@ -8,6 +8,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev xvfb xauth fonts-liberation
   nlohmann-json3-dev libedit-dev
+  # velimora-query links line editing in: the archives of the libraries it needs.
+  libbsd-dev libmd-dev libncurses-dev
   wdanish
   scdoc groff-base man-db desktop-file-utils appstream dpkg-dev file
   # `make fuzz`: clang with libFuzzer and the sanitizer runtimes it links.
