@@ -1,5 +1,6 @@
 #include "tables/record_registry.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -9,11 +10,23 @@
 namespace velimora {
 namespace {
 
-using Args = std::vector<Term>;
+// The arguments of one record by position: an integer field's value in `integer`, a text
+// field's text (a character field's one character) in `text`.
+constexpr std::size_t kMaxFields = 8;
+struct Args {
+  std::array<int, kMaxFields> integer{};
+  std::array<std::string, kMaxFields> text;
+};
 
-int int_at(const Args& a, std::size_t i) { return static_cast<int>(a[i].integer); }
-const std::string& text_at(const Args& a, std::size_t i) { return a[i].text; }
-char char_at(const Args& a, std::size_t i) { return a[i].text[0]; }
+int int_at(const Args& a, std::size_t i) {
+  return a.integer[i];
+}
+const std::string& text_at(const Args& a, std::size_t i) {
+  return a.text[i];
+}
+char char_at(const Args& a, std::size_t i) {
+  return a.text[i][0];
+}
 
 IndexRow index_row(const Args& a) {
   return {int_at(a, 0), int_at(a, 1), text_at(a, 2), text_at(a, 3), int_at(a, 4), int_at(a, 5)};
@@ -67,47 +80,64 @@ struct RecordKind {
 };
 
 constexpr RecordKind kKinds[] = {
-    {.name = "u0", .fields = "iittii", .add = [](StartupTables& t, const Args& a) {
-       t.u0.add(index_row(a));
-     }},
-    {.name = "u1", .fields = "iiittii", .add = [](StartupTables& t, const Args& a) {
-       t.u1.add({int_at(a, 0), int_at(a, 1), int_at(a, 2), text_at(a, 3), text_at(a, 4),
-                 int_at(a, 5), int_at(a, 6)});
-     }},
-    {.name = "u2", .fields = "iittii", .add = [](StartupTables& t, const Args& a) {
-       t.u2.add(index_row(a));
-     }},
-    {.name = "u4", .fields = "iittii", .add = [](StartupTables& t, const Args& a) {
-       t.u4.add(index_row(a));
-     }},
-    {.name = "fi", .fields = "ci", .add = [](StartupTables& t, const Args& a) {
-       t.fi.add({char_at(a, 0), int_at(a, 1)});
-     }},
-    {.name = "kh", .fields = "i", .add = [](StartupTables& t, const Args& a) {
-       t.kh.add(int_at(a, 0));
-     }},
-    {.name = "x", .fields = "iittt", .add = [](StartupTables& t, const Args& a) {
-       t.x.add(junction_row(a));
-     }},
-    {.name = "xd", .fields = "iittt", .add = [](StartupTables& t, const Args& a) {
-       t.xd.add(junction_row(a));
-     }},
-    {.name = "nv", .fields = "iii", .add = [](StartupTables& t, const Args& a) {
-       t.nv.add({int_at(a, 0), int_at(a, 1), int_at(a, 2)});
-     }},
-    {.name = "pos", .fields = "tii", .add = [](StartupTables& t, const Args& a) {
-       t.pos.add({text_at(a, 0), int_at(a, 1), int_at(a, 2)});
-     }},
-    {.name = "du", .fields = "it", .add = [](StartupTables& t, const Args& a) {
-       t.du.add(*danish_uses(int_at(a, 0), text_at(a, 1)));
-     }, .check = check_du},
+    {.name = "u0",
+     .fields = "iittii",
+     .add = [](StartupTables& t, const Args& a) { t.u0.add(index_row(a)); }},
+    {.name = "u1",
+     .fields = "iiittii",
+     .add =
+         [](StartupTables& t, const Args& a) {
+           t.u1.add({int_at(a, 0), int_at(a, 1), int_at(a, 2), text_at(a, 3), text_at(a, 4),
+                     int_at(a, 5), int_at(a, 6)});
+         }},
+    {.name = "u2",
+     .fields = "iittii",
+     .add = [](StartupTables& t, const Args& a) { t.u2.add(index_row(a)); }},
+    {.name = "u4",
+     .fields = "iittii",
+     .add = [](StartupTables& t, const Args& a) { t.u4.add(index_row(a)); }},
+    {.name = "fi",
+     .fields = "ci",
+     .add =
+         [](StartupTables& t, const Args& a) {
+           t.fi.add({char_at(a, 0), int_at(a, 1)});
+         }},
+    {.name = "kh",
+     .fields = "i",
+     .add = [](StartupTables& t, const Args& a) { t.kh.add(int_at(a, 0)); }},
+    {.name = "x",
+     .fields = "iittt",
+     .add = [](StartupTables& t, const Args& a) { t.x.add(junction_row(a)); }},
+    {.name = "xd",
+     .fields = "iittt",
+     .add = [](StartupTables& t, const Args& a) { t.xd.add(junction_row(a)); }},
+    {.name = "nv",
+     .fields = "iii",
+     .add =
+         [](StartupTables& t, const Args& a) {
+           t.nv.add({int_at(a, 0), int_at(a, 1), int_at(a, 2)});
+         }},
+    {.name = "pos",
+     .fields = "tii",
+     .add =
+         [](StartupTables& t, const Args& a) {
+           t.pos.add({text_at(a, 0), int_at(a, 1), int_at(a, 2)});
+         }},
+    {.name = "du",
+     .fields = "it",
+     .add = [](StartupTables& t,
+               const Args& a) { t.du.add(*danish_uses(int_at(a, 0), text_at(a, 1))); },
+     .check = check_du},
 };
 
 Term::Kind kind_of(char field) {
   switch (field) {
-    case 'i': return Term::Kind::kInteger;
-    case 't': return Term::Kind::kText;
-    default: return Term::Kind::kChar;
+    case 'i':
+      return Term::Kind::kInteger;
+    case 't':
+      return Term::Kind::kText;
+    default:
+      return Term::Kind::kChar;
   }
 }
 
@@ -118,6 +148,51 @@ std::string signature(const RecordKind& k) {
     s += term_kind_name(kind_of(k.fields[i]));
   }
   return s + ")";
+}
+
+Status add_checked(StartupTables& tables, const RecordKind& k, const Args& args) {
+  if (k.check != nullptr) {
+    if (Status s = k.check(args); !s) return s;
+  }
+  k.add(tables, args);
+  return Status();
+}
+
+// Reads a well-formed line of a known record name straight into args, field by field; false
+// for anything else, which the full parse then reports.
+const RecordKind* read_fields(std::string_view line, Args& args) {
+  RecordCursor cursor(line);
+  std::string_view name;
+  if (!cursor.name(name)) return nullptr;
+  const RecordKind* kind = nullptr;
+  for (const RecordKind& k : kKinds) {
+    if (k.name == name) {
+      kind = &k;
+      break;
+    }
+  }
+  if (kind == nullptr || !cursor.open()) return nullptr;
+  for (std::size_t i = 0; i < kind->fields.size(); ++i) {
+    if (i > 0 && !cursor.comma()) return nullptr;
+    long long value = 0;
+    char one = 0;
+    bool ok = false;
+    switch (kind_of(kind->fields[i])) {
+      case Term::Kind::kInteger:
+        ok = cursor.integer(value);
+        break;
+      case Term::Kind::kText:
+        ok = cursor.text(args.text[i]);
+        break;
+      default:
+        ok = cursor.character(one);
+        args.text[i].assign(1, one);
+        break;
+    }
+    if (!ok) return nullptr;
+    args.integer[i] = static_cast<int>(value);
+  }
+  return cursor.close() ? kind : nullptr;
 }
 
 }  // namespace
@@ -135,20 +210,24 @@ Status add_startup_record(StartupTables& tables, const Record& record) {
                      term_kind_name(record.args[i].kind) + "; expected " + signature(k)};
       }
     }
-    if (k.check != nullptr) {
-      if (Status s = k.check(record.args); !s) return s;
+    Args args;
+    for (std::size_t i = 0; i < k.fields.size(); ++i) {
+      args.integer[i] = static_cast<int>(record.args[i].integer);
+      args.text[i] = record.args[i].text;
     }
-    k.add(tables, record.args);
-    return Status();
+    return add_checked(tables, k, args);
   }
   return Error{"no table is named '" + record.name + "'"};
 }
 
 Status load_startup_records(std::string_view path, StartupTables& tables) {
   int records = 0;
-  Status s = load_records(path, [&](const Record& r) {
+  Args args;  // reused for every line
+  Status s = load_record_lines(path, [&](std::string_view line) {
     ++records;
-    return add_startup_record(tables, r);
+    if (const RecordKind* kind = read_fields(line, args)) return add_checked(tables, *kind, args);
+    Result<Record> r = parse_record(line);
+    return r ? add_startup_record(tables, *r) : Status(Error{r.error()});
   });
   if (s && records == 0) return Error{native_path(path) + ": byte 0 (line 1): holds no records"};
   return s;

@@ -13,194 +13,231 @@ namespace {
 // once per level, and a hostile line of thousands of '[' must not exhaust the stack.
 constexpr int kMaxListDepth = 32;
 
-// A cursor over one line; every parse step either advances or records why it could not.
-class Parser {
- public:
-  explicit Parser(std::string_view s) : s_(s) {}
+}  // namespace
 
-  // Fills r (reusing its storage from an earlier line); false with why() set on a bad line.
-  bool record(Record& r) {
-    skip_blanks();
-    const std::size_t name_start = pos_;
-    while (pos_ < s_.size() && (is_letter(s_[pos_]) || is_digit(s_[pos_]) || s_[pos_] == '_')) {
-      ++pos_;
-    }
-    r.name.assign(s_.substr(name_start, pos_ - name_start));
-    if (r.name.empty() || !is_letter(r.name[0])) return failed("a record name");
-    skip_blanks();
-    std::size_t args = 0;
-    if (eat('(')) {
-      if (!arguments(')', r.args, args)) return false;
-    }
-    r.args.resize(args);
-    skip_blanks();
-    if (pos_ != s_.size()) return failed("the end of the line");
+bool RecordCursor::record(Record& r) {
+  std::string_view name_text;
+  if (!name(name_text)) return false;
+  r.name.assign(name_text);
+  skip_blanks();
+  std::size_t args = 0;
+  if (eat('(')) {
+    if (!arguments(')', r.args, args)) return false;
+  }
+  r.args.resize(args);
+  skip_blanks();
+  if (pos_ != s_.size()) return failed("the end of the line");
+  return true;
+}
+
+bool RecordCursor::name(std::string_view& out) {
+  skip_blanks();
+  const std::size_t start = pos_;
+  while (pos_ < s_.size() && (is_letter(s_[pos_]) || is_digit(s_[pos_]) || s_[pos_] == '_')) {
+    ++pos_;
+  }
+  out = s_.substr(start, pos_ - start);
+  if (out.empty() || !is_letter(out[0])) return failed("a record name");
+  return true;
+}
+
+bool RecordCursor::open() {
+  skip_blanks();
+  return eat('(') || failed("'('");
+}
+
+bool RecordCursor::comma() {
+  skip_blanks();
+  return eat(',') || failed("','");
+}
+
+bool RecordCursor::close() {
+  skip_blanks();
+  if (!eat(')')) return failed("')'");
+  skip_blanks();
+  return pos_ == s_.size() || failed("the end of the line");
+}
+
+bool RecordCursor::integer(long long& out) {
+  skip_blanks();
+  if (pos_ < s_.size() && (s_[pos_] == '-' || is_digit(s_[pos_]))) return read_integer(out);
+  return failed("an integer");
+}
+
+bool RecordCursor::text(std::string& out) {
+  skip_blanks();
+  out.clear();
+  if (pos_ < s_.size() && s_[pos_] == '"') return read_text(out);
+  return failed("a text");
+}
+
+bool RecordCursor::character(char& out) {
+  skip_blanks();
+  if (pos_ < s_.size() && s_[pos_] == '\'') return read_character(out);
+  return failed("a character");
+}
+
+bool RecordCursor::failed(const char* expected) {
+  why_ = "column " + std::to_string(pos_ + 1) + ": expected " + expected;
+  return false;
+}
+
+bool RecordCursor::failed_depth() {
+  why_ = "column " + std::to_string(pos_ + 1) + ": lists nested deeper than " +
+         std::to_string(kMaxListDepth);
+  return false;
+}
+
+void RecordCursor::skip_blanks() {
+  while (pos_ < s_.size() && s_[pos_] <= ' ' && is_space(s_[pos_]))
+    ++pos_;
+}
+
+bool RecordCursor::eat(char c) {
+  if (pos_ < s_.size() && s_[pos_] == c) {
+    ++pos_;
     return true;
   }
+  return false;
+}
 
-  const std::string& why() const { return why_; }
-
- private:
-  bool failed(const char* expected) {
-    why_ = "column " + std::to_string(pos_ + 1) + ": expected " + expected;
-    return false;
-  }
-  bool failed_depth() {
-    why_ = "column " + std::to_string(pos_ + 1) + ": lists nested deeper than " +
-           std::to_string(kMaxListDepth);
-    return false;
-  }
-  void skip_blanks() {
-    while (pos_ < s_.size() && s_[pos_] <= ' ' && is_space(s_[pos_]))
-      ++pos_;
-  }
-  bool eat(char c) {
-    if (pos_ < s_.size() && s_[pos_] == c) {
-      ++pos_;
-      return true;
-    }
-    return false;
-  }
-
-  // Comma-separated terms up to `close` (already past the opening bracket) into out[count…]:
-  // terms already there are overwritten, so that their texts keep their storage.
-  bool arguments(char close, std::vector<Term>& out, std::size_t& count) {
+// Comma-separated terms up to `close` (already past the opening bracket) into out[count…]:
+// terms already there are overwritten, so that their texts keep their storage.
+bool RecordCursor::arguments(char close, std::vector<Term>& out, std::size_t& count) {
+  skip_blanks();
+  if (eat(close)) return true;
+  for (;;) {
+    if (count == out.size()) out.emplace_back();
+    Term& t = out[count++];
+    t.integer = 0;
+    t.text.clear();
+    t.list.clear();
+    if (!term(t)) return false;
     skip_blanks();
     if (eat(close)) return true;
-    for (;;) {
-      if (count == out.size()) out.emplace_back();
-      Term& t = out[count++];
-      t.integer = 0;
-      t.text.clear();
-      t.list.clear();
-      if (!term(t)) return false;
-      skip_blanks();
-      if (eat(close)) return true;
-      if (!eat(',')) return failed(close == ')' ? "',' or ')'" : "',' or ']'");
-    }
+    if (!eat(',')) return failed(close == ')' ? "',' or ')'" : "',' or ']'");
   }
+}
 
-  bool term(Term& t) {
-    skip_blanks();
-    if (pos_ >= s_.size()) return failed("an argument");
-    char c = s_[pos_];
-    if (c == '"') return text(t);
-    if (c == '\'') return character(t);
-    if (c == '[') {
-      if (depth_ == kMaxListDepth) return failed_depth();
-      ++pos_;
-      t.kind = Term::Kind::kList;
-      ++depth_;
-      std::size_t count = 0;
-      const bool ok = arguments(']', t.list, count);
-      --depth_;
-      return ok;
-    }
-    if (c == '-' || is_digit(c)) return integer(t);
-    return failed("an integer, a text, a character or a list");
-  }
-
-  // An optional '-' and digits whose value fits an int.
-  bool integer(Term& t) {
-    constexpr long long kMax = std::numeric_limits<int>::max();
-    const std::size_t start = pos_;
-    const bool negative = s_[pos_] == '-';
-    if (negative) ++pos_;
-    const std::size_t digits = pos_;
-    long long value = 0;
-    while (pos_ < s_.size() && is_digit(s_[pos_])) {
-      value = value * 10 + (s_[pos_++] - '0');
-      if (value > kMax + 1) break;
-    }
-    if (negative) value = -value;
-    if (pos_ == digits || value > kMax || value < -kMax - 1) {
-      pos_ = start;
-      return failed("an integer");
-    }
-    t.kind = Term::Kind::kInteger;
-    t.integer = value;
-    return true;
-  }
-
-  bool text(Term& t) {
-    ++pos_;
+bool RecordCursor::term(Term& t) {
+  skip_blanks();
+  if (pos_ >= s_.size()) return failed("an argument");
+  const char c = s_[pos_];
+  if (c == '"') {
     t.kind = Term::Kind::kText;
-    while (pos_ < s_.size() && s_[pos_] != '"') {
-      std::size_t end = pos_;  // the plain run up to a quote or escape, appended at once
-      while (end < s_.size() && s_[end] != '"' && s_[end] != '\\')
-        ++end;
-      t.text.append(s_.substr(pos_, end - pos_));
-      pos_ = end;
-      if (pos_ == s_.size() || s_[pos_] == '"') break;
-      char c = s_[pos_++];
-      if (c == '\\') {
-        if (pos_ >= s_.size()) break;
-        char e = s_[pos_++];
-        switch (e) {
-          case 'n':
-            c = '\n';
-            break;
-          case 'r':
-            c = '\r';
-            break;
-          case '\\':
-            c = '\\';
-            break;
-          case '"':
-            c = '"';
-            break;
-          default:
-            --pos_;
-            return failed("one of \\n \\r \\\\ \\\" in a text");
-        }
-      }
-      t.text += c;
-    }
-    if (!eat('"')) return failed("the closing '\"' of a text");
-    return true;
+    return read_text(t.text);
   }
-
-  bool character(Term& t) {
-    ++pos_;
+  if (c == '\'') {
     t.kind = Term::Kind::kChar;
-    if (pos_ >= s_.size()) return failed("a character");
-    char c = s_[pos_++];
-    if (c == '\\') {
-      if (pos_ >= s_.size()) return failed("an escaped character");
-      char e = s_[pos_++];
-      switch (e) {
-        case 'n':
-          c = '\n';
-          break;
-        case 'r':
-          c = '\r';
-          break;
-        case '0':
-          c = '\0';
-          break;
-        case '\\':
-          c = '\\';
-          break;
-        case '\'':
-          c = '\'';
-          break;
-        default:
-          --pos_;
-          return failed("one of \\n \\r \\0 in a character");
-      }
-    }
-    t.text.assign(1, c);
-    if (!eat('\'')) return failed("the closing quote of a character");
+    char one = 0;
+    if (!read_character(one)) return false;
+    t.text.assign(1, one);
     return true;
   }
+  if (c == '[') {
+    if (depth_ == kMaxListDepth) return failed_depth();
+    ++pos_;
+    t.kind = Term::Kind::kList;
+    ++depth_;
+    std::size_t count = 0;
+    const bool ok = arguments(']', t.list, count);
+    --depth_;
+    return ok;
+  }
+  if (c == '-' || is_digit(c)) {
+    t.kind = Term::Kind::kInteger;
+    return read_integer(t.integer);
+  }
+  return failed("an integer, a text, a character or a list");
+}
 
-  std::string_view s_;
-  std::size_t pos_ = 0;
-  int depth_ = 0;  // lists open at pos_
-  std::string why_;
-};
+// An optional '-' and digits whose value fits an int.
+bool RecordCursor::read_integer(long long& out) {
+  constexpr long long kMax = std::numeric_limits<int>::max();
+  const std::size_t start = pos_;
+  const bool negative = s_[pos_] == '-';
+  if (negative) ++pos_;
+  const std::size_t digits = pos_;
+  long long value = 0;
+  while (pos_ < s_.size() && is_digit(s_[pos_])) {
+    value = value * 10 + (s_[pos_++] - '0');
+    if (value > kMax + 1) break;
+  }
+  if (negative) value = -value;
+  if (pos_ == digits || value > kMax || value < -kMax - 1) {
+    pos_ = start;
+    return failed("an integer");
+  }
+  out = value;
+  return true;
+}
 
-}  // namespace
+// From the opening '"'; appends to out.
+bool RecordCursor::read_text(std::string& out) {
+  ++pos_;
+  while (pos_ < s_.size() && s_[pos_] != '"') {
+    std::size_t end = pos_;  // the plain run up to a quote or escape, appended at once
+    while (end < s_.size() && s_[end] != '"' && s_[end] != '\\')
+      ++end;
+    out.append(s_.substr(pos_, end - pos_));
+    pos_ = end;
+    if (pos_ == s_.size() || s_[pos_] == '"') break;
+    ++pos_;  // the backslash
+    if (pos_ >= s_.size()) break;
+    switch (s_[pos_++]) {
+      case 'n':
+        out += '\n';
+        break;
+      case 'r':
+        out += '\r';
+        break;
+      case '\\':
+        out += '\\';
+        break;
+      case '"':
+        out += '"';
+        break;
+      default:
+        --pos_;
+        return failed("one of \\n \\r \\\\ \\\" in a text");
+    }
+  }
+  if (!eat('"')) return failed("the closing '\"' of a text");
+  return true;
+}
+
+// From the opening quote.
+bool RecordCursor::read_character(char& out) {
+  ++pos_;
+  if (pos_ >= s_.size()) return failed("a character");
+  char c = s_[pos_++];
+  if (c == '\\') {
+    if (pos_ >= s_.size()) return failed("an escaped character");
+    switch (s_[pos_++]) {
+      case 'n':
+        c = '\n';
+        break;
+      case 'r':
+        c = '\r';
+        break;
+      case '0':
+        c = '\0';
+        break;
+      case '\\':
+        c = '\\';
+        break;
+      case '\'':
+        c = '\'';
+        break;
+      default:
+        --pos_;
+        return failed("one of \\n \\r \\0 in a character");
+    }
+  }
+  if (!eat('\'')) return failed("the closing quote of a character");
+  out = c;
+  return true;
+}
 
 const char* term_kind_name(Term::Kind k) {
   switch (k) {
@@ -218,16 +255,15 @@ const char* term_kind_name(Term::Kind k) {
 
 Result<Record> parse_record(std::string_view line) {
   Record r;
-  Parser p(line);
-  if (!p.record(r)) return Error{p.why()};
+  RecordCursor cursor(line);
+  if (!cursor.record(r)) return Error{cursor.why()};
   return r;
 }
 
-Status load_records(std::string_view path, const RecordSink& sink) {
+Status load_record_lines(std::string_view path, const RecordLineSink& sink) {
   Result<std::string> text = read_whole_file(path);
   if (!text) return Error{native_path(path) + ": cannot be opened"};
   const std::string_view all = *text;
-  Record record;  // reused for every line
   int number = 0;
   for (std::size_t start = 0; start < all.size();) {
     const std::size_t newline = all.find('\n', start);
@@ -239,18 +275,23 @@ Status load_records(std::string_view path, const RecordSink& sink) {
     }
     ++number;
     if (has_token(line)) {
-      auto where = [&] {
-        return native_path(path) + ": byte " + std::to_string(start) + " (line " +
-               std::to_string(number) + "): ";
-      };
-      Parser p(line);
-      if (!p.record(record)) return Error{where() + p.why()};
-      Status s = sink(record);
-      if (!s) return Error{where() + s.error()};
+      if (Status s = sink(line); !s) {
+        return Error{native_path(path) + ": byte " + std::to_string(start) + " (line " +
+                     std::to_string(number) + "): " + s.error()};
+      }
     }
     start = next;
   }
   return Status();
+}
+
+Status load_records(std::string_view path, const RecordSink& sink) {
+  Record record;  // reused for every line
+  return load_record_lines(path, [&](std::string_view line) {
+    RecordCursor cursor(line);
+    if (!cursor.record(record)) return Status(Error{cursor.why()});
+    return sink(record);
+  });
 }
 
 }  // namespace velimora

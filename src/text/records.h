@@ -31,6 +31,51 @@ struct Record {
 // Parses one line; the error says what is wrong and at which column.
 Result<Record> parse_record(std::string_view line);
 
+// A cursor over one record line: the whole record (`record`), or, for a reader that knows the
+// layout of a record name, its parts one by one without building terms. A step that fails
+// returns false, and why() says what was expected at which column.
+class RecordCursor {
+ public:
+  explicit RecordCursor(std::string_view line) : s_(line) {}
+
+  // The whole record into r, reusing r's storage from an earlier line.
+  bool record(Record& r);
+
+  bool name(std::string_view& out);
+  bool open();   // the '(' after the name
+  bool comma();  // the ',' between two arguments
+  bool close();  // the ')' that ends the arguments, and nothing after it
+  bool integer(long long& out);
+  bool text(std::string& out);  // replaces out
+  bool character(char& out);
+
+  const std::string& why() const { return why_; }
+
+ private:
+  bool failed(const char* expected);
+  bool failed_depth();
+  void skip_blanks();
+  bool eat(char c);
+  bool arguments(char close, std::vector<Term>& out, std::size_t& count);
+  bool term(Term& t);
+  bool read_integer(long long& out);
+  bool read_text(std::string& out);
+  bool read_character(char& out);
+
+  std::string_view s_;
+  std::size_t pos_ = 0;
+  int depth_ = 0;  // lists open at pos_
+  std::string why_;
+};
+
+// Receives each line that holds a record, without its line end; an error stops the load.
+using RecordLineSink = std::function<Status(std::string_view line)>;
+
+// `load_record_lines`: the lines of the file that are not blank, in file order. An error from
+// the sink stops the load and comes back naming the file, the byte position of that line and
+// its line number.
+Status load_record_lines(std::string_view path, const RecordLineSink& sink);
+
 // Receives each parsed record; an error (unknown name, arguments that do not fit) stops the
 // load.
 using RecordSink = std::function<Status(const Record&)>;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "inflection/danish_paradigm.h"
 #include "testing/temp_dir.h"
 
@@ -14,25 +17,23 @@ Status add(StartupTables& t, const char* line) {
   return add_startup_record(t, *r);
 }
 
-TEST(RecordRegistry, FillsEveryStartupTable) {
-  StartupTables t;
-  static const char* const kLines[] = {
-      "u0(3, 12, \"ssa\", \"ssa\", 120, 7)",
-      "u1(2, 3, 14, \"n\", \"n\", 5, 9)",
-      "u2(2, 1, \"t\", \"t\", 0, 0)",
-      "u4(1, 2, \"i\", \"i\", 0, 0)",
-      "fi('i', 3)",
-      "kh(20000)",
-      "x(1, 0, \"  \", \"s\", \"{s\")",
-      "xd(2, 0, \"E \", \"tt\", \"{t\")",
-      "nv(105, 3, 42)",
-      "pos(\"fib\\\\fi1.pro\", 0, 17)",
-      "du(1147, \"pl-er  verb\")",
-  };
-  for (const char* line : kLines) {
-    Status s = add(t, line);
-    EXPECT_TRUE(s) << line << ": " << s.error();
-  }
+// One record of every table, in both the forms the loader reads straight and the forms it
+// leaves to the full parse (blanks around the fields, escapes).
+constexpr const char* kEveryTable[] = {
+    "u0(3, 12, \"ssa\", \"ssa\", 120, 7)",
+    "u1(2, 3, 14, \"n\", \"n\", 5, 9)",
+    "u2(2, 1, \"t\", \"t\", 0, 0)",
+    "u4(1, 2, \"i\", \"i\", 0, 0)",
+    "fi('i', 3)",
+    "kh(20000)",
+    "x(1, 0, \"  \", \"s\", \"{s\")",
+    "xd(2, 0, \"E \", \"tt\", \"{t\")",
+    " nv( 105 ,3 , 42 ) ",
+    "pos(\"fib\\\\fi1.pro\", 0, 17)",
+    "du(1147, \"pl-er  verb\")",
+};
+
+void expect_every_table(const StartupTables& t) {
   EXPECT_EQ(t.u0.front().first, "ssa");
   EXPECT_EQ(t.u0.front().result, 7);
   EXPECT_EQ(t.u1.front().kind, 3);
@@ -48,6 +49,29 @@ TEST(RecordRegistry, FillsEveryStartupTable) {
   EXPECT_EQ(t.pos.front().position, 17);
   EXPECT_EQ(t.du.front().key, 1147);
   EXPECT_EQ(t.du.front().uses, inflection::kPluralEr | inflection::kVerb);
+}
+
+// A file of these lines through load_startup_records.
+Status load(StartupTables& t, const std::vector<std::string>& lines) {
+  testing::TempDir dir;
+  std::string text;
+  for (const std::string& line : lines)
+    text += line + "\n";
+  dir.write("feu/fu10.cns", text);
+  return load_startup_records(dir.prefix() + "feu\\fu10.cns", t);
+}
+
+TEST(RecordRegistry, FillsEveryStartupTable) {
+  StartupTables added;
+  for (const char* line : kEveryTable) {
+    Status s = add(added, line);
+    EXPECT_TRUE(s) << line << ": " << s.error();
+  }
+  expect_every_table(added);
+  StartupTables loaded;
+  Status s = load(loaded, {std::begin(kEveryTable), std::end(kEveryTable)});
+  ASSERT_TRUE(s) << s.error();
+  expect_every_table(loaded);
 }
 
 TEST(RecordRegistry, RejectsUnknownNamesAndArgumentsThatDoNotFit) {
@@ -69,6 +93,10 @@ TEST(RecordRegistry, RejectsUnknownNamesAndArgumentsThatDoNotFit) {
     StartupTables t;
     Status s = add(t, c.line);
     ASSERT_FALSE(s) << c.line;
+    EXPECT_NE(s.error().find(c.message_part), std::string::npos) << s.error();
+    s = load(t, {c.line});
+    ASSERT_FALSE(s) << c.line;
+    EXPECT_NE(s.error().find("fu10.cns: byte 0 (line 1): "), std::string::npos) << s.error();
     EXPECT_NE(s.error().find(c.message_part), std::string::npos) << s.error();
   }
 }
