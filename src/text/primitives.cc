@@ -40,13 +40,19 @@ std::size_t number_end(std::string_view s, std::size_t begin) {
   return i;
 }
 
-}  // namespace
-
-std::optional<Split> take_token(std::string_view s) {
+// Where the first token begins, after the spaces; npos at the end of the text or at a NUL.
+std::size_t token_start(std::string_view s) {
   std::size_t i = 0;
   while (i < s.size() && is_space(s[i]))
     ++i;
-  if (i == s.size() || s[i] == '\0') return std::nullopt;
+  return i == s.size() || s[i] == '\0' ? std::string_view::npos : i;
+}
+
+}  // namespace
+
+std::optional<Split> take_token(std::string_view s) {
+  const std::size_t i = token_start(s);
+  if (i == std::string_view::npos) return std::nullopt;
   std::size_t end = i + 1;
   if (starts_name(s[i])) {
     while (end < s.size() && continues_name(s[end]))
@@ -58,7 +64,7 @@ std::optional<Split> take_token(std::string_view s) {
 }
 
 bool has_token(std::string_view s) {
-  return take_token(s).has_value();
+  return token_start(s) != std::string_view::npos;
 }
 
 std::optional<std::pair<char, std::string_view>> take_char(std::string_view s) {
