@@ -11,18 +11,20 @@ namespace velimora {
 namespace {
 
 // The arguments of one record by position: an integer field's value in `integer`, a text
-// field's text (a character field's one character) in `text`.
+// field's text (a character field's one character) in `text`, viewing the line or the parsed
+// record, or `unescaped` when the line's text holds escapes.
 constexpr std::size_t kMaxFields = 8;
 struct Args {
   std::array<int, kMaxFields> integer{};
-  std::array<std::string, kMaxFields> text;
+  std::array<std::string_view, kMaxFields> text;
+  std::array<std::string, kMaxFields> unescaped;
 };
 
 int int_at(const Args& a, std::size_t i) {
   return a.integer[i];
 }
-const std::string& text_at(const Args& a, std::size_t i) {
-  return a.text[i];
+std::string text_at(const Args& a, std::size_t i) {
+  return std::string(a.text[i]);
 }
 char char_at(const Args& a, std::size_t i) {
   return a.text[i][0];
@@ -66,7 +68,7 @@ Result<DanishUseRow> danish_uses(int key, std::string_view names) {
 }
 
 Status check_du(const Args& a) {
-  Result<DanishUseRow> uses = danish_uses(int_at(a, 0), text_at(a, 1));
+  Result<DanishUseRow> uses = danish_uses(int_at(a, 0), a.text[1]);
   return uses ? Status() : Status(Error{uses.error()});
 }
 
@@ -126,7 +128,7 @@ constexpr RecordKind kKinds[] = {
     {.name = "du",
      .fields = "it",
      .add = [](StartupTables& t,
-               const Args& a) { t.du.add(*danish_uses(int_at(a, 0), text_at(a, 1))); },
+               const Args& a) { t.du.add(*danish_uses(int_at(a, 0), a.text[1])); },
      .check = check_du},
 };
 
@@ -182,11 +184,12 @@ const RecordKind* read_fields(std::string_view line, Args& args) {
         ok = cursor.integer(value);
         break;
       case Term::Kind::kText:
-        ok = cursor.text(args.text[i]);
+        ok = cursor.text(args.text[i], args.unescaped[i]);
         break;
       default:
         ok = cursor.character(one);
-        args.text[i].assign(1, one);
+        args.unescaped[i].assign(1, one);
+        args.text[i] = args.unescaped[i];
         break;
     }
     if (!ok) return nullptr;

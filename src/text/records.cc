@@ -64,11 +64,21 @@ bool RecordCursor::integer(long long& out) {
   return failed("an integer");
 }
 
-bool RecordCursor::text(std::string& out) {
+bool RecordCursor::text(std::string_view& out, std::string& unescaped) {
   skip_blanks();
-  out.clear();
-  if (pos_ < s_.size() && s_[pos_] == '"') return read_text(out);
-  return failed("a text");
+  if (pos_ >= s_.size() || s_[pos_] != '"') return failed("a text");
+  std::size_t end = pos_ + 1;
+  while (end < s_.size() && s_[end] != '"' && s_[end] != '\\')
+    ++end;
+  if (end < s_.size() && s_[end] == '"') {
+    out = s_.substr(pos_ + 1, end - pos_ - 1);
+    pos_ = end + 1;
+    return true;
+  }
+  unescaped.clear();
+  if (!read_text(unescaped)) return false;
+  out = unescaped;
+  return true;
 }
 
 bool RecordCursor::character(char& out) {

@@ -46,7 +46,8 @@ class RecordCursor {
   bool comma();  // the ',' between two arguments
   bool close();  // the ')' that ends the arguments, and nothing after it
   bool integer(long long& out);
-  bool text(std::string& out);  // replaces out
+  // A text: out views it in the line, or `unescaped` when it holds escapes.
+  bool text(std::string_view& out, std::string& unescaped);
   bool character(char& out);
 
   const std::string& why() const { return why_; }
