@@ -168,7 +168,8 @@ const RecordKind* read_fields(std::string_view line, Args& args) {
   if (!cursor.name(name)) return nullptr;
   const RecordKind* kind = nullptr;
   for (const RecordKind& k : kKinds) {
-    if (k.name == name) {
+    // Length and last letter tell the names apart before the whole names are compared.
+    if (k.name.size() == name.size() && k.name.back() == name.back() && k.name == name) {
       kind = &k;
       break;
     }
