@@ -3,6 +3,9 @@
 // answer is the one a fresh read would give. Within a query (a QueryScope) each file is
 // checked on disk once, when the query first asks for it, so that a query with thousands of
 // line reads costs a handful of stat calls; the query sees its files as they were then.
+// Those checks look the file up in its folder, held open, instead of walking its whole path:
+// the folder's path is looked at once per query and the folder opened again when the path
+// names another one.
 #ifndef VELIMORA_SESSION_FILE_CACHE_H_
 #define VELIMORA_SESSION_FILE_CACHE_H_
 
@@ -65,6 +68,8 @@ class FileCache {
   static constexpr std::size_t kMaxBytes = 64u << 20;
   // So many names (missing files count too) are dropped the same way.
   static constexpr std::size_t kMaxFiles = 8192;
+  // At most so many folders are held open; files elsewhere are looked at by their whole path.
+  static constexpr std::size_t kMaxFolders = 32;
 
   // While one lives, a file's stamp is checked the first time it is asked for and trusted
   // for later requests; a scope opened inside another belongs to the outer one.
@@ -85,6 +90,11 @@ class FileCache {
   // it); null when it does not exist, is not a regular file or cannot be read.
   std::shared_ptr<const CachedFile> get(std::string_view name);
 
+  FileCache() = default;
+  ~FileCache();
+  FileCache(const FileCache&) = delete;
+  FileCache& operator=(const FileCache&) = delete;
+
   // Forgets every file.
   void clear() {
     files_.clear();
@@ -92,11 +102,21 @@ class FileCache {
   }
 
  private:
+  static constexpr std::size_t kNoFolder = static_cast<std::size_t>(-1);
   // A file as last seen on disk; no file when it was missing or could not be read.
   struct Entry {
     FileStamp stamp;
     std::shared_ptr<const CachedFile> file;
-    std::uint64_t checked = 0;  // the scope generation in which the stamp was last checked
+    std::uint64_t checked = 0;       // the scope generation in which the stamp was last checked
+    std::size_t folder = kNoFolder;  // index in folders_
+    std::string base;                // the native name within that folder
+  };
+  // A folder of cached files, open for the stat calls of a query.
+  struct Folder {
+    std::string path;  // native, without the trailing slash ("/" for the root, "." for none)
+    int fd = -1;       // -1: not open (no folder there, or not yet looked at)
+    std::uint64_t device = 0, inode = 0;  // of the folder open at fd
+    std::uint64_t checked = 0;            // the scope generation that last looked at path
   };
   // Lets a name be looked up without building a string.
   struct NameHash {
@@ -107,8 +127,16 @@ class FileCache {
 
   // Keeps what the disk holds now under the name (a missing or unreadable file as no file).
   Entry& refresh(Files::iterator it, std::string_view name);
+  // The stamp of the entry's file now: inside a scope looked up in its open folder.
+  std::optional<FileStamp> stamp_now(const Entry& entry, std::string_view name);
+  // The folder's fd, opened again when its path names another folder than the one open;
+  // -1 when the path names no folder. Looks at the path once per scope.
+  int folder_fd(Folder& folder);
+  // Sets the entry's folder and base name from the program file name.
+  void place(Entry& entry, std::string_view name);
 
   Files files_;
+  std::vector<Folder> folders_;  // a handful: the data folder's subfolders
   std::size_t bytes_ = 0;
   std::uint64_t generation_ = 0;  // bumped when an outermost scope opens
   int open_scopes_ = 0;

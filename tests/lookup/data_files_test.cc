@@ -132,6 +132,28 @@ TEST_F(LesTest, AQueryScopeLooksAtEachFileOnce) {
   EXPECT_EQ(f(), "back");
 }
 
+// A query looks files up in their folder as its path names it then: a folder moved away and
+// another put in its place, or removed, shows in the next query.
+TEST_F(LesTest, AQueryScopeSeesAFolderReplacedOrRemoved) {
+  namespace fs = std::filesystem;
+  const std::string sub = dir_.path() + "/sub";
+  auto query = [&](std::string_view file) {
+    const FileCache::QueryScope scope(s_.files);
+    return les(s_, name("sub\\") + std::string(file), 1).line;
+  };
+  dir_.write("sub/f.pro", "old\n");
+  dir_.write("sub/g.pro", "g\n");
+  EXPECT_EQ(query("f.pro"), "old");
+  fs::rename(sub, dir_.path() + "/moved");
+  dir_.write("sub/f.pro", "new text\n");
+  EXPECT_EQ(query("f.pro"), "new text");
+  EXPECT_EQ(query("g.pro"), "");  // not in the folder that now has the name
+  fs::remove_all(sub);
+  EXPECT_EQ(query("f.pro"), "");
+  dir_.write("sub/f.pro", "back\n");
+  EXPECT_EQ(query("f.pro"), "back");
+}
+
 TEST(CachedFile, KeysAscendWhenNoLineIsBelowTheOneBefore) {
   static const struct {
     const char* name;
