@@ -8,24 +8,40 @@
 
 namespace velimora {
 
-CachedFile::CachedFile(std::string bytes) : bytes_(std::move(bytes)) {
-  std::size_t start = 0;
-  while (start < bytes_.size()) {
-    std::size_t lf = bytes_.find('\n', start);
-    std::size_t next = lf == std::string::npos ? bytes_.size() : lf + 1;
-    std::size_t end = lf == std::string::npos ? bytes_.size() : lf;
-    // Only a CR that stands before the LF belongs to the line end.
-    if (lf != std::string::npos && end > start && bytes_[end - 1] == '\r') --end;
-    starts_.push_back(start);
-    ends_.push_back(end);
-    start = next;
+namespace {
+
+// A line without one leading double quote: the key the word lists sort by.
+std::string_view line_key(std::string_view line) {
+  return line.starts_with('"') ? line.substr(1) : line;
+}
+
+// a <= b byte-wise (as unsigned bytes, like std::string_view), deciding on the first byte
+// where most neighbouring keys already differ.
+bool key_not_above(std::string_view a, std::string_view b) {
+  if (!a.empty() && !b.empty() && a[0] != b[0]) {
+    return static_cast<unsigned char>(a[0]) < static_cast<unsigned char>(b[0]);
   }
-  auto key = [&](std::size_t n) {
-    std::string_view l = line(n);
-    return l.starts_with('"') ? l.substr(1) : l;
-  };
-  for (std::size_t n = 2; n <= line_count() && keys_ascending_; ++n) {
-    keys_ascending_ = key(n - 1) <= key(n);
+  return a <= b;
+}
+
+}  // namespace
+
+// One pass: each line's bounds, and whether its key is below the one before.
+CachedFile::CachedFile(std::string bytes) : bytes_(std::move(bytes)) {
+  const std::string_view all = bytes_;
+  std::string_view previous_key;
+  std::size_t start = 0;
+  while (start < all.size()) {
+    std::size_t lf = all.find('\n', start);
+    std::size_t next = lf == std::string::npos ? all.size() : lf + 1;
+    std::size_t end = lf == std::string::npos ? all.size() : lf;
+    // Only a CR that stands before the LF belongs to the line end.
+    if (lf != std::string::npos && end > start && all[end - 1] == '\r') --end;
+    const std::string_view key = line_key(all.substr(start, end - start));
+    if (keys_ascending_ && !lines_.empty()) keys_ascending_ = key_not_above(previous_key, key);
+    previous_key = key;
+    lines_.push_back({start, end});
+    start = next;
   }
 }
 

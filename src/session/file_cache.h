@@ -40,14 +40,15 @@ class CachedFile {
  public:
   explicit CachedFile(std::string bytes);
 
-  std::size_t line_count() const { return starts_.size(); }
+  std::size_t line_count() const { return lines_.size(); }
   // Line n (1-based) without its line end; n must be in 1 … line_count(). Inline: a search
   // asks for every line it reads.
   std::string_view line(std::size_t n) const {
-    return std::string_view(bytes_).substr(starts_[n - 1], ends_[n - 1] - starts_[n - 1]);
+    const LineSpan& l = lines_[n - 1];
+    return std::string_view(bytes_).substr(l.start, l.end - l.start);
   }
   // The byte position at which line n (1-based) starts.
-  long position(std::size_t n) const { return static_cast<long>(starts_[n - 1]); }
+  long position(std::size_t n) const { return static_cast<long>(lines_[n - 1].start); }
   std::size_t size() const { return bytes_.size(); }
   // True when the lines, each without one leading double quote (the key quoting of the word
   // lists), never decrease byte-wise: a search may then bisect a run of keys instead of
@@ -56,8 +57,11 @@ class CachedFile {
 
  private:
   std::string bytes_;
-  std::vector<std::size_t> starts_;
-  std::vector<std::size_t> ends_;  // end of each line's text, its line end excluded
+  struct LineSpan {
+    std::size_t start;
+    std::size_t end;  // end of the line's text, its line end excluded
+  };
+  std::vector<LineSpan> lines_;
   bool keys_ascending_ = true;
 };
 
