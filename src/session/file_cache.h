@@ -94,6 +94,23 @@ class FileCache {
   // it); null when it does not exist, is not a regular file or cannot be read.
   std::shared_ptr<const CachedFile> get(std::string_view name);
 
+  // The file a caller names by a number of its own under a name prefix (a list's part by its
+  // letter and number under the data folder): inside a scope, looked up by that number once
+  // the scope has asked for it, without building or hashing its name again; name() builds the
+  // name the first time. Outside a scope the same as get(name()).
+  template <class Name>
+  std::shared_ptr<const CachedFile> get(std::string_view prefix, std::uint64_t key, Name name) {
+    if (open_scopes_ == 0) return get(name());
+    if (keyed_generation_ != generation_ || keyed_prefix_ != prefix) {
+      keyed_.clear();
+      keyed_generation_ = generation_;
+      keyed_prefix_.assign(prefix);
+    }
+    auto [it, fresh] = keyed_.try_emplace(key);
+    if (fresh) it->second = get(name());
+    return it->second;
+  }
+
   FileCache() = default;
   ~FileCache();
   FileCache(const FileCache&) = delete;
@@ -102,6 +119,7 @@ class FileCache {
   // Forgets every file.
   void clear() {
     files_.clear();
+    keyed_.clear();
     bytes_ = 0;
   }
 
@@ -143,6 +161,10 @@ class FileCache {
   std::vector<Folder> folders_;  // a handful: the data folder's subfolders
   std::size_t bytes_ = 0;
   std::uint64_t generation_ = 0;  // bumped when an outermost scope opens
+  // The files asked for by number in the scope of keyed_generation_, under keyed_prefix_.
+  std::unordered_map<std::uint64_t, std::shared_ptr<const CachedFile>> keyed_;
+  std::uint64_t keyed_generation_ = 0;
+  std::string keyed_prefix_;
   int open_scopes_ = 0;
 };
 

@@ -22,6 +22,14 @@
 namespace velimora {
 namespace {
 
+// Part n of the list of the letter, asked for again and again within a query.
+std::shared_ptr<const CachedFile> part_file(Session& s, std::string_view data_prefix, char letter,
+                                            int n) {
+  const std::uint64_t key = static_cast<std::uint64_t>(static_cast<unsigned char>(letter)) << 32 |
+                            static_cast<std::uint32_t>(n);
+  return s.files.get(data_prefix, key, [&] { return part_file_name(data_prefix, letter, n); });
+}
+
 bool in(std::string_view letters, char letter) {
   return letter != 0 && letters.find(letter) != std::string_view::npos;
 }
@@ -83,7 +91,7 @@ class HeadFiles {
   // The head file of the list; null when it is missing.
   const CachedFile* head_file(std::size_t list, char letter) {
     if (!loaded_[list]) {
-      files_[list] = s_.files.get(part_file_name(data_prefix_, letter, 0));
+      files_[list] = part_file(s_, data_prefix_, letter, 0);
       loaded_[list] = true;
     }
     return files_[list].get();
@@ -221,8 +229,7 @@ class MatchedLines {
 
 // Mode 2: one chosen part, line by line between the bounds of its group.
 void read_part(Session& s, const ListSearch& q, const ChosenPartRow& part, MatchedLines& matched) {
-  std::shared_ptr<const CachedFile> file =
-      s.files.get(part_file_name(q.data_prefix, part.letter, part.part));
+  std::shared_ptr<const CachedFile> file = part_file(s, q.data_prefix, part.letter, part.part);
   if (file == nullptr) return;
   s.q.ntt.set(0);
   const int f = q.number > 0 ? 0 : 1;

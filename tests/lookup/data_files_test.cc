@@ -154,6 +154,35 @@ TEST_F(LesTest, AQueryScopeSeesAFolderReplacedOrRemoved) {
   EXPECT_EQ(query("f.pro"), "back");
 }
 
+// A file asked for by number is the file of its name as the query first saw it; the name is
+// built once per query and prefix.
+TEST_F(LesTest, AFileAskedForByNumberIsTheFileOfItsNameInThatQuery) {
+  int built = 0;
+  auto by_number = [&](std::string_view prefix, std::string_view file) {
+    std::shared_ptr<const CachedFile> got = s_.files.get(prefix, 7, [&] {
+      ++built;
+      return name(file);
+    });
+    return got == nullptr ? std::string("none") : std::string(got->line(1));
+  };
+  dir_.write("f.pro", "old\n");
+  dir_.write("g.pro", "g\n");
+  {
+    const FileCache::QueryScope query(s_.files);
+    EXPECT_EQ(by_number("B", "g.pro"), "g");  // another prefix: another file
+    EXPECT_EQ(by_number("A", "f.pro"), "old");
+    dir_.write("f.pro", "newer text\n");
+    EXPECT_EQ(by_number("A", "f.pro"), "old");
+    EXPECT_EQ(built, 2);
+  }
+  {
+    const FileCache::QueryScope query(s_.files);
+    EXPECT_EQ(by_number("A", "f.pro"), "newer text");
+  }
+  std::filesystem::remove(dir_.path() + "/f.pro");
+  EXPECT_EQ(by_number("A", "f.pro"), "none");  // outside a scope: as on disk now
+}
+
 TEST(CachedFile, KeysAscendWhenNoLineIsBelowTheOneBefore) {
   static const struct {
     const char* name;
