@@ -2,6 +2,7 @@
 
 #include <editline/readline.h>
 
+#include <clocale>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -28,6 +29,9 @@ std::string history_file() {
 }
 
 bool run_terminal(QueryRunner& runner) {
+  // Line editing reads multi-byte characters by the locale's character set; in the default "C"
+  // locale it would drop every letter beyond ASCII (k\xC3\xA4si would arrive as ksi).
+  std::setlocale(LC_CTYPE, "");
   const std::string history = history_file();
   using_history();
   stifle_history(kHistoryLength);
