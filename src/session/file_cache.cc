@@ -15,15 +15,6 @@ std::string_view line_key(std::string_view line) {
   return line.starts_with('"') ? line.substr(1) : line;
 }
 
-// a <= b byte-wise (as unsigned bytes, like std::string_view), deciding on the first byte
-// where most neighbouring keys already differ.
-bool key_not_above(std::string_view a, std::string_view b) {
-  if (!a.empty() && !b.empty() && a[0] != b[0]) {
-    return static_cast<unsigned char>(a[0]) < static_cast<unsigned char>(b[0]);
-  }
-  return a <= b;
-}
-
 }  // namespace
 
 // One pass: each line's bounds, and whether its key is below the one before.
@@ -38,7 +29,7 @@ CachedFile::CachedFile(std::string bytes) : bytes_(std::move(bytes)) {
     // Only a CR that stands before the LF belongs to the line end.
     if (lf != std::string::npos && end > start && all[end - 1] == '\r') --end;
     const std::string_view key = line_key(all.substr(start, end - start));
-    if (keys_ascending_ && !lines_.empty()) keys_ascending_ = key_not_above(previous_key, key);
+    if (keys_ascending_ && !lines_.empty()) keys_ascending_ = previous_key <= key;
     previous_key = key;
     lines_.push_back({start, end});
     start = next;

@@ -160,20 +160,22 @@ Status add_checked(StartupTables& tables, const RecordKind& k, const Args& args)
   return Status();
 }
 
+// The table of this record name; null for none.
+const RecordKind* kind_named(std::string_view name) {
+  for (const RecordKind& k : kKinds) {
+    // Length and last letter tell the names apart before the whole names are compared.
+    if (k.name.size() == name.size() && k.name.back() == name.back() && k.name == name) return &k;
+  }
+  return nullptr;
+}
+
 // Reads a well-formed line of a known record name straight into args, field by field; false
 // for anything else, which the full parse then reports.
 const RecordKind* read_fields(std::string_view line, Args& args) {
   RecordCursor cursor(line);
   std::string_view name;
   if (!cursor.name(name)) return nullptr;
-  const RecordKind* kind = nullptr;
-  for (const RecordKind& k : kKinds) {
-    // Length and last letter tell the names apart before the whole names are compared.
-    if (k.name.size() == name.size() && k.name.back() == name.back() && k.name == name) {
-      kind = &k;
-      break;
-    }
-  }
+  const RecordKind* kind = kind_named(name);
   if (kind == nullptr || !cursor.open()) return nullptr;
   for (std::size_t i = 0; i < kind->fields.size(); ++i) {
     if (i > 0 && !cursor.comma()) return nullptr;
@@ -202,26 +204,25 @@ const RecordKind* read_fields(std::string_view line, Args& args) {
 }  // namespace
 
 Status add_startup_record(StartupTables& tables, const Record& record) {
-  for (const RecordKind& k : kKinds) {
-    if (k.name != record.name) continue;
-    if (record.args.size() != k.fields.size()) {
-      return Error{"'" + record.name + "' takes " + std::to_string(k.fields.size()) +
-                   " arguments, " + signature(k) + ", not " + std::to_string(record.args.size())};
-    }
-    for (std::size_t i = 0; i < k.fields.size(); ++i) {
-      if (record.args[i].kind != kind_of(k.fields[i])) {
-        return Error{"argument " + std::to_string(i + 1) + " of '" + record.name + "' is a " +
-                     term_kind_name(record.args[i].kind) + "; expected " + signature(k)};
-      }
-    }
-    Args args;
-    for (std::size_t i = 0; i < k.fields.size(); ++i) {
-      args.integer[i] = static_cast<int>(record.args[i].integer);
-      args.text[i] = record.args[i].text;
-    }
-    return add_checked(tables, k, args);
+  const RecordKind* kind = kind_named(record.name);
+  if (kind == nullptr) return Error{"no table is named '" + record.name + "'"};
+  const RecordKind& k = *kind;
+  if (record.args.size() != k.fields.size()) {
+    return Error{"'" + record.name + "' takes " + std::to_string(k.fields.size()) + " arguments, " +
+                 signature(k) + ", not " + std::to_string(record.args.size())};
   }
-  return Error{"no table is named '" + record.name + "'"};
+  for (std::size_t i = 0; i < k.fields.size(); ++i) {
+    if (record.args[i].kind != kind_of(k.fields[i])) {
+      return Error{"argument " + std::to_string(i + 1) + " of '" + record.name + "' is a " +
+                   term_kind_name(record.args[i].kind) + "; expected " + signature(k)};
+    }
+  }
+  Args args;
+  for (std::size_t i = 0; i < k.fields.size(); ++i) {
+    args.integer[i] = static_cast<int>(record.args[i].integer);
+    args.text[i] = record.args[i].text;
+  }
+  return add_checked(tables, k, args);
 }
 
 Status load_startup_records(std::string_view path, StartupTables& tables) {
