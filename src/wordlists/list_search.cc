@@ -227,6 +227,25 @@ class MatchedLines {
   std::map<std::pair<char, int>, std::vector<bool>> seen_;
 };
 
+// Which lines of a part can give a hit in the search at all; the others are counted but
+// not handed to the matcher.
+enum class WantedLines {
+  kAll,
+  kNone,        // an analysis search takes its hits from the dictionary sides only
+  kHeadIsWord,  // any other search with a word: the plain way, head = word
+};
+
+WantedLines wanted_lines(const ListSearch& q, char letter) {
+  if (q.analysis != 0) return is_dictionary_side(letter) ? WantedLines::kAll : WantedLines::kNone;
+  // An empty word lists the parts read in full, whatever their heads.
+  return q.word.empty() ? WantedLines::kAll : WantedLines::kHeadIsWord;
+}
+
+// The head of a line (its text up to the first blank) is the word.
+bool head_is(std::string_view line, std::string_view word) {
+  return line.starts_with(word) && (line.size() == word.size() || line[word.size()] == ' ');
+}
+
 // Mode 2: one chosen part, line by line between the bounds of its group.
 void read_part(Session& s, const ListSearch& q, const ChosenPartRow& part, MatchedLines& matched) {
   std::shared_ptr<const CachedFile> file = part_file(s, q.data_prefix, part.letter, part.part);
@@ -269,11 +288,23 @@ void read_part(Session& s, const ListSearch& q, const ChosenPartRow& part, Match
   // first to end is read, so the count is that of the last one, set at once (the matcher does
   // not look at it).
   if (!tested && end > first) count_line(end - 1);
+  const WantedLines wanted = wanted_lines(q, part.letter);
+  if (!tested && wanted == WantedLines::kNone) return;
+  if (!tested && wanted == WantedLines::kHeadIsWord && file->keys_ascending()) {
+    // The heads equal to the word are among the keys from the word up to the word + "!".
+    end = first_failing(first, end - 1,
+                        [&](std::size_t i) { return below(key_at(i), q.word, '!'); });
+    first = first_failing(first, end - 1, [&](std::size_t i) { return key_at(i) < q.word; });
+  }
   for (std::size_t i = first; i < end; ++i) {
     std::string_view line = key_at(i);
     if (tested && !tnr(3, f, key, q.word, line)) break;
     if (tested) count_line(i);
     if (tested && !tnr(6, f, key, q.word, line)) continue;
+    if (wanted == WantedLines::kNone ||
+        (wanted == WantedLines::kHeadIsWord && !head_is(line, q.word))) {
+      continue;
+    }
     if (seen[i]) continue;
     seen[i] = true;
     match_line(s, q, part, static_cast<int>(i), line);
