@@ -137,6 +137,35 @@ constexpr RowMasks make_row_masks() {
 }
 constexpr RowMasks kRowMasks = make_row_masks();
 
+// The rows that name a letter X standing for V in the form.
+constexpr std::uint64_t make_rows_with_x() {
+  std::uint64_t rows = 0;
+  for (std::size_t i = 0; i < std::size(kGx1); ++i) {
+    if (kGx1[i].x != '\0') rows |= std::uint64_t{1} << i;
+  }
+  return rows;
+}
+constexpr std::uint64_t kRowsWithX = make_rows_with_x();
+
+// The rows of gx0 that may apply to the cluster at this degree (a superset: conditions are not
+// asked).
+std::uint64_t candidate_rows(int degree, std::string_view cluster) {
+  if (degree == 1 || degree == 2) return kRowMasks[degree - 1][cluster_index(cluster)];
+  return ~std::uint64_t{0} >> (64 - std::size(kGx1));
+}
+
+// Whether some alternative of gx0 for the cluster may have the letter c as its X. X is V
+// unless a row names another letter, so most forms whose next letter is not V are spared
+// the walk over the table.
+bool may_be_x(int degree, char v, std::string_view cluster, char c) {
+  if (c == v) return true;
+  for (std::uint64_t rows = candidate_rows(degree, cluster) & kRowsWithX; rows != 0;
+       rows &= rows - 1) {
+    if (kGx1[std::countr_zero(rows)].x == c) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 std::span<const GradationRow> gradation_table() { return kGx1; }
@@ -150,9 +179,7 @@ bool gx0(int degree, char v, char next_vowel, std::string_view before, std::stri
          GradeSink sink) {
   const GradationContext context{degree, v, next_vowel, before, cluster};
   const bool strong_word = degree == 2;
-  std::uint64_t rows = ~std::uint64_t{0} >> (64 - std::size(kGx1));  // any other degree
-  if (degree == 1 || degree == 2) rows = kRowMasks[degree - 1][cluster_index(cluster)];
-  for (; rows != 0; rows &= rows - 1) {
+  for (std::uint64_t rows = candidate_rows(degree, cluster); rows != 0; rows &= rows - 1) {
     const GradationRow& row = kGx1[std::countr_zero(rows)];
     if (row.degree != kAnyDegree && row.degree != degree) continue;
     const char x = row.x != '\0' ? row.x : v;
@@ -212,12 +239,14 @@ bool stav(int flag, int degree, std::string_view base, std::string_view form,
   const std::string_view b = base.substr(0, l);
   if (!form.starts_with(b)) return true;
   const std::string_view rest = form.substr(l);  // F'
+  // Every alternative begins F' with its X.
+  if (rest.empty() || !may_be_x(degree, v, cluster, rest[0])) return true;
   const char next = next_vowel.empty() ? '\0' : next_vowel[0];
 
   return gx0(degree, v, next, b, cluster, [&](const GradeAlt& grade) {
     return vesi(degree, grade.cluster, grade.cls, next_vowel, [&](const VesiAlt& alt) {
       // C = X + the cluster in the form; F' must begin with C.
-      if (rest.empty() || rest[0] != grade.x || !rest.substr(1).starts_with(alt.form_cluster)) {
+      if (rest[0] != grade.x || !rest.substr(1).starts_with(alt.form_cluster)) {
         return true;
       }
       const std::string_view c = rest.substr(0, 1 + alt.form_cluster.size());
