@@ -1,6 +1,7 @@
 #include "tables/row_index.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <tuple>
 
 #include "tables/startup_tables.h"
@@ -33,6 +34,65 @@ auto junction_key(const JunctionEntry& e) {
   return std::tuple<int, int, int, std::string_view>(e.table, e.length, e.cls, e.pattern);
 }
 
+// FNV-1a over the key's numbers and text.
+std::size_t mix(std::size_t h, unsigned char byte) {
+  return (h ^ byte) * 0x100000001b3u;
+}
+std::size_t key_hash(std::initializer_list<int> numbers, std::string_view text) {
+  std::size_t h = 0xcbf29ce484222325u;
+  for (int n : numbers)
+    h = mix(h, static_cast<unsigned char>(n));
+  for (char c : text)
+    h = mix(h, static_cast<unsigned char>(c));
+  return h;
+}
+std::size_t hash_of(const std::tuple<int, std::string_view>& k) {
+  return key_hash({std::get<0>(k)}, std::get<1>(k));
+}
+std::size_t hash_of(const std::tuple<int, int, int, std::string_view>& k) {
+  return key_hash({std::get<0>(k), std::get<1>(k), std::get<2>(k)}, std::get<3>(k));
+}
+
+// Hashes every run of equal keys of the sorted entries into twice as many slots or more.
+template <class Entry, class KeyOf>
+std::vector<RowIndex::Run> hash_runs(const std::vector<Entry>& entries, KeyOf key_of) {
+  std::size_t runs = 0;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    if (i == 0 || key_of(entries[i]) != key_of(entries[i - 1])) ++runs;
+  }
+  std::size_t slots = 16;
+  while (slots < 2 * runs)
+    slots *= 2;
+  std::vector<RowIndex::Run> table(slots);
+  for (std::size_t i = 0; i < entries.size();) {
+    std::size_t end = i + 1;
+    while (end < entries.size() && key_of(entries[end]) == key_of(entries[i]))
+      ++end;
+    std::size_t h = hash_of(key_of(entries[i])) & (slots - 1);
+    while (table[h].end != 0)
+      h = (h + 1) & (slots - 1);
+    table[h] = {static_cast<std::uint32_t>(i), static_cast<std::uint32_t>(end)};
+    i = end;
+  }
+  return table;
+}
+
+// The entries of the key: its run, or none.
+template <class Entry, class KeyOf, class Key>
+std::span<const Entry> find_run(const std::vector<Entry>& entries,
+                                const std::vector<RowIndex::Run>& table, KeyOf key_of,
+                                const Key& key) {
+  if (table.empty()) return {};
+  const std::size_t mask = table.size() - 1;
+  for (std::size_t h = hash_of(key) & mask;; h = (h + 1) & mask) {
+    const RowIndex::Run run = table[h];
+    if (run.end == 0) return {};
+    if (key_of(entries[run.begin]) == key) {
+      return {entries.data() + run.begin, static_cast<std::size_t>(run.end - run.begin)};
+    }
+  }
+}
+
 }  // namespace
 
 void RowIndex::refresh(const StartupTables& t) {
@@ -55,28 +115,20 @@ void RowIndex::refresh(const StartupTables& t) {
                    [](const JunctionEntry& a, const JunctionEntry& b) {
                      return junction_key(a) < junction_key(b);
                    });
+  index_runs_ = hash_runs(index_, index_key);
+  junction_runs_ = hash_runs(junctions_, junction_key);
   std::copy(std::begin(sizes), std::end(sizes), std::begin(sizes_));
 }
 
 std::span<const IndexEntry> RowIndex::index_rows(int length, std::string_view second) const {
-  const std::tuple<int, std::string_view> key(length, second);
-  auto lo = std::lower_bound(index_.begin(), index_.end(), key,
-                             [](const IndexEntry& e, const auto& k) { return index_key(e) < k; });
-  auto hi = std::upper_bound(lo, index_.end(), key,
-                             [](const auto& k, const IndexEntry& e) { return k < index_key(e); });
-  return {lo, hi};
+  return find_run(index_, index_runs_, index_key,
+                  std::tuple<int, std::string_view>(length, second));
 }
 
 std::span<const JunctionEntry> RowIndex::junction_rows(int table, int length, int cls,
                                                        std::string_view pattern) const {
-  const std::tuple<int, int, int, std::string_view> key(table, length, cls, pattern);
-  auto lo =
-      std::lower_bound(junctions_.begin(), junctions_.end(), key,
-                       [](const JunctionEntry& e, const auto& k) { return junction_key(e) < k; });
-  auto hi = std::upper_bound(lo, junctions_.end(), key, [](const auto& k, const JunctionEntry& e) {
-    return k < junction_key(e);
-  });
-  return {lo, hi};
+  return find_run(junctions_, junction_runs_, junction_key,
+                  std::tuple<int, int, int, std::string_view>(table, length, cls, pattern));
 }
 
 std::span<const IndexEntry> index_rows(const StartupTables& t, int length,

@@ -1,5 +1,6 @@
 // Look-up aids over the start-up tables: the index rows of one (length, stem) and the junction
-// rules of one (length, class, pattern), found by bisection instead of a walk over every row.
+// rules of one (length, class, pattern), found through a hash of the key instead of a walk over
+// every row.
 // Built from the tables on first use and again whenever a table has grown since; rows are
 // only ever added to these tables, never changed in place.
 #ifndef VELIMORA_TABLES_ROW_INDEX_H_
@@ -46,9 +47,19 @@ class RowIndex {
   std::span<const JunctionEntry> junction_rows(int table, int length, int cls,
                                                std::string_view pattern) const;
 
+  // The entries [begin, end) of one key; end == 0 marks a free slot of the hash tables.
+  struct Run {
+    std::uint32_t begin = 0;
+    std::uint32_t end = 0;
+  };
+
  private:
   std::vector<IndexEntry> index_;
   std::vector<JunctionEntry> junctions_;
+  // The runs of equal keys, hashed by key (open addressing, a power of two of slots): the
+  // searches ask for the same few keys again and again.
+  std::vector<Run> index_runs_;
+  std::vector<Run> junction_runs_;
   std::size_t sizes_[6] = {~std::size_t{0}};  // u0, u1, u2, u4, x, xd at the last build
 };
 
