@@ -233,26 +233,31 @@ VariantChain read_variants(char letter, std::string_view head, std::string_view 
 
 void read_variants(char letter, std::string_view head, std::string_view body, VariantChain& chain) {
   chain.variants.clear();
+  chain.joined.clear();
   chain.tail = {};
   if (!head.empty() && head.back() == '-') {
     std::optional<CodeField> field = danish_code(body);
-    chain.variants.push_back({std::string(head), field->code});
+    chain.variants.push_back({head, field->code});
     chain.tail = field->rest;
     return;
   }
-  std::string word(head);
+  std::string_view word = head;
   std::string_view rest = body;
   for (;;) {
     std::optional<CodeField> field = code_field(letter, rest);
     if (!field) break;
-    chain.variants.push_back({std::move(word), field->code});
+    chain.variants.push_back({word, field->code});
     rest = field->rest;
     if (rest.empty() || (rest[0] != '>' && rest[0] != '+')) break;
     const bool suffix = rest[0] == '+';
     rest.remove_prefix(1);
     std::size_t blank = rest.find(' ');
     std::string_view next = rest.substr(0, blank);
-    word = suffix ? std::string(head) + std::string(next) : std::string(next);
+    if (suffix) {
+      chain.joined.push_back(std::string(head) + std::string(next));
+      next = chain.joined.back();
+    }
+    word = next;
     rest = blank == std::string_view::npos ? std::string_view() : rest.substr(blank + 1);
   }
   chain.tail = rest;

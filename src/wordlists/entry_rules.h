@@ -3,6 +3,7 @@
 #ifndef VELIMORA_WORDLISTS_ENTRY_RULES_H_
 #define VELIMORA_WORDLISTS_ENTRY_RULES_H_
 
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,14 +23,25 @@ constexpr bool is_finnish_side(char letter) {
 
 // One head variant of an entry: its word and its class code (blank: no class given).
 struct HeadVariant {
-  std::string word;
+  std::string_view word;  // a view into the line read or into the chain's joined words
   char code = ' ';
 };
 
-// The variants of an entry in the order they stand, and the text after the last one.
+// The variants of an entry in the order they stand, and the text after the last one. The views
+// point into the line read, which must outlive their use. Move-only: a copy's views would
+// point into the original's joined words.
 struct VariantChain {
+  VariantChain() = default;
+  VariantChain(VariantChain&&) = default;
+  VariantChain& operator=(VariantChain&&) = default;
+  VariantChain(const VariantChain&) = delete;
+  VariantChain& operator=(const VariantChain&) = delete;
+
   std::vector<HeadVariant> variants;
   std::string_view tail;
+  // The words of "+" variants (head + suffix), which the line does not spell out: a deque, so
+  // that they stay in place as more are added and when the chain is moved.
+  std::deque<std::string> joined;
 };
 
 // Reads the chain of ">" + head + " " + body: the head word, then after each variant its code
