@@ -36,27 +36,32 @@ std::size_t shared_beginning(std::string_view word, std::string_view text) {
   return i;
 }
 
-// Whether the least that the rules of the mode keep of word (the Finnish bound given) lies
-// within what word shares with text; a word shared in full always may.
-template <class FinnishBound>
+// Whether the least that the rules of the mode keep of word (the Finnish test given the
+// number of shared letters) lies within what word shares with text; a word shared in full
+// always may.
+template <class FinnishWithin>
 bool kept_within(char mode, std::string_view word, std::string_view text,
-                 FinnishBound finnish_bound) {
+                 FinnishWithin finnish_within) {
   const bool finnish = mode == 'i' || mode == 'c';
   if (!finnish && mode != 't' && mode != 'r') return false;
   const std::size_t agree = shared_beginning(word, text);
   if (agree == word.size()) return true;
-  return (finnish ? finnish_bound() : danish_least_kept(word)) <= agree;
+  return finnish ? finnish_within(agree) : danish_least_kept(word) <= agree;
 }
 
 }  // namespace
 
 bool may_begin(char mode, std::string_view word, char class_code, std::string_view text) {
-  return kept_within(mode, word, text, [&] { return finnish_least_kept(class_code, word); });
+  return kept_within(mode, word, text, [&](std::size_t agree) {
+    return finnish_least_kept_within(class_code, word, agree);
+  });
 }
 
 bool words_beginning_may_begin(char mode, std::string_view head, std::string_view text) {
   // A word that begins with head shares just these letters with text, unless head is all shared.
-  return kept_within(mode, head, text, [&] { return finnish_least_kept_beginning(head); });
+  return kept_within(mode, head, text, [&](std::size_t agree) {
+    return finnish_least_kept_beginning_within(head, agree);
+  });
 }
 
 bool ficc0_traced(const StemQuery& q, TracedCandidateSink sink) {

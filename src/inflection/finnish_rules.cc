@@ -464,39 +464,49 @@ std::size_t kept_length(const FinnishRule& rule, std::string_view w) {
   return rule.keeps.how == Kept::kLetters ? base.size() : before_last_vowel(base);
 }
 
-// The fewest first letters of W that any candidate of rules of that reach keeps.
-std::size_t least_kept_by(const ClassReach& reach, std::string_view w) {
-  std::size_t least = w.size();
-  if (reach.letters >= 0) least = drop_back(w, len(reach.letters)).size();
-  if (reach.vowel >= 0) {
-    const std::size_t vowel = before_last_vowel(drop_back(w, len(reach.vowel)));
-    if (vowel < least) least = vowel;
+// before_last_vowel(base) <= agree: no vowel of base stands behind position agree. Scanned
+// from the end, where the last vowel mostly is, and only over the letters beyond agree.
+bool before_last_vowel_within(std::string_view base, std::size_t agree) {
+  for (std::size_t i = base.size(); i > agree + 1; --i) {
+    if (kSplitterVowels.contains(base[i - 1])) return false;
   }
-  return least;
+  return true;
 }
 
-// The fewest first letters of W that any candidate of its class keeps.
-std::size_t least_kept(char class_code, std::string_view w) {
-  return least_kept_by(kClassReach[static_cast<unsigned char>(class_code)], w);
+// Whether the fewest first letters of W that any candidate of rules of that reach keeps are
+// at most agree: the rules that keep W-k keep |W-k| letters, those that keep what stav keeps
+// of W-k the letters in front of its last vowel (W itself when there are no rules).
+bool least_kept_within(const ClassReach& reach, std::string_view w, std::size_t agree) {
+  const std::size_t letters = reach.letters >= 0 ? drop_back(w, len(reach.letters)).size()
+                                                 : w.size();
+  if (letters <= agree) return true;
+  return reach.vowel >= 0 && before_last_vowel_within(drop_back(w, len(reach.vowel)), agree);
+}
+
+// Whether some candidate of W's class may keep no more than agree first letters.
+bool least_kept_within(char class_code, std::string_view w, std::size_t agree) {
+  return least_kept_within(kClassReach[static_cast<unsigned char>(class_code)], w, agree);
 }
 
 }  // namespace
 
 std::span<const FinnishRule> finnish_rules() { return kRules; }
 
-std::size_t finnish_least_kept(char k, std::string_view w) { return least_kept(k, w); }
+bool finnish_least_kept_within(char k, std::string_view w, std::size_t agree) {
+  return least_kept_within(k, w, agree);
+}
 
-std::size_t finnish_least_kept_beginning(std::string_view head) {
+bool finnish_least_kept_beginning_within(std::string_view head, std::size_t agree) {
   // A longer W keeps at least as much: its W-k is longer, and the last vowel of a longer
   // beginning lies no earlier.
-  return least_kept_by(kAnyReach, head);
+  return least_kept_within(kAnyReach, head, agree);
 }
 
 bool ficc(const FinnishInput& input, FinnishSink sink) {
   if (input.n < 0 || input.w.size() != len(input.n)) return true;
   const bool bounded = input.agree < input.w.size();
   // Most words of a search share too little with the wanted stems for any rule of their class.
-  if (bounded && least_kept(input.k, input.w) > input.agree) return true;
+  if (bounded && !least_kept_within(input.k, input.w, input.agree)) return true;
   const char last = back(input.w, 1);
   // The rules in order whose class holds the code (none holds '\0') and whose last-letter set
   // is empty or holds the last letter.

@@ -61,11 +61,12 @@ struct FinnishAlt {
 };
 using FinnishSink = FunctionRef<bool(const FinnishAlt&)>;
 
-// The fewest first letters of W that any candidate of the rules for class code k keeps.
-std::size_t finnish_least_kept(char k, std::string_view w);
-// The fewest first letters of W that any candidate of any rule keeps, for every W that begins
-// with `head` (W may be longer).
-std::size_t finnish_least_kept_beginning(std::string_view head);
+// Whether the fewest first letters of W that any candidate of the rules for class code k
+// keeps are at most agree.
+bool finnish_least_kept_within(char k, std::string_view w, std::size_t agree);
+// The same for the fewest that any candidate of any rule keeps, for every W that begins with
+// `head` (W may be longer).
+bool finnish_least_kept_beginning_within(std::string_view head, std::size_t agree);
 
 // ficc: every rule in order (but those that keep more of W than input.agree); returns false
 // when the sink stopped.

@@ -197,8 +197,9 @@ bool whole_part_way(Session& s, const EntryLine& e, const EntryHitSink& sink) {
 // is 0.
 bool line_may_give_stems(char letter, std::string_view head, std::string_view body,
                          std::string_view text) {
-  return !is_dictionary_side(letter) || body.find('>') != std::string_view::npos ||
-         inflection::words_beginning_may_begin(letter, head, text);
+  // The bound first: most lines the search hands over pass it, and then the body is not read.
+  return !is_dictionary_side(letter) || inflection::words_beginning_may_begin(letter, head, text) ||
+         body.find('>') != std::string_view::npos;
 }
 
 int plain_kind(char letter, int form_flag, int selector) {
