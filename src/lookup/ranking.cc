@@ -143,13 +143,14 @@ bool danish_check(const Session& s, const RankRequest& r, std::string_view t1) {
 
 // Joins one chain with one path into an `f1` row when they meet (`mfi`) and score well.
 void join(Session& s, const RankRequest& r, const ChainRow& l, const PathRow& f) {
-  // `ipj`: the labels of the first analysis (x) and of a second one (y).
-  const std::string x = l.tail_start == 0 ? l.tail_labels : l.head_labels;
-  const std::string y = l.tail_start == 0 ? std::string() : l.tail_labels;
   const int kind = l.left_group;
-  if (!nyh1(kind, f.code_c, l.reading_class)) return;
+  // Most pairs of chain and path do not meet: the cheap tests first.
   if (f.kind != 1 || kind != f.group || f.split != l.start) return;
+  if (!nyh1(kind, f.code_c, l.reading_class)) return;
   if (!mcgs(f.mark, '\r', f.code_a, 0, l.marks) || !valh(1, f.value, l.reading)) return;
+  // `ipj`: the labels of the first analysis (x) and of a second one (y).
+  const std::string& x = l.tail_start == 0 ? l.tail_labels : l.head_labels;
+  const std::string y = l.tail_start == 0 ? std::string() : l.tail_labels;
   if (!stopki(f.code_b % 10, l.group, x, l.link_state)) return;
   const std::string t1 = f.path + x;
   const std::string t2 = t1 + y;
@@ -184,7 +185,7 @@ void rank_analyses(Session& s, const RankRequest& r) {
     s.q.sl.clear();
     s.q.sl.add(seed_chain(r));
     findm(s, pass, r.level, r.key, r.variant, 0, [&]() {
-      const ChainRow l = s.q.sl.front();
+      const ChainRow& l = s.q.sl.front();  // joining adds no chain
       for (std::size_t i = 0; i < s.q.sf.size(); ++i)
         join(s, r, l, s.q.sf[i]);
       return true;

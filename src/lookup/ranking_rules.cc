@@ -5,40 +5,18 @@
 #include "wordlists/list_helpers.h"
 
 namespace velimora {
-namespace {
-
-// One row of `nyh1`: when the condition holds, the result (or a failure).
-struct MergeRule {
-  bool (*fits)(int k, int s, int l);
-  enum { kS, kL, k7, k2, kFail } result;
-};
-constexpr MergeRule kMergeRules[] = {
-    {[](int, int, int l) { return l == 6; }, MergeRule::kS},
-    {[](int, int s, int l) { return s == 7 && l == 7; }, MergeRule::k7},
-    {[](int, int, int l) { return l == 7; }, MergeRule::kFail},
-    {[](int, int s, int) { return s == 7; }, MergeRule::kFail},
-    {[](int k, int, int) { return k == 9; }, MergeRule::kS},
-    {[](int, int s, int l) { return s == 4 && l == 2; }, MergeRule::k2},
-    {[](int, int s, int l) { return s == 4 && l == 1; }, MergeRule::k2},
-    {[](int, int s, int) { return s > 2; }, MergeRule::kFail},
-    {[](int, int s, int l) { return l == s; }, MergeRule::kS},
-    {[](int, int, int l) { return l == 0; }, MergeRule::kS},
-    {[](int, int s, int) { return s == 0; }, MergeRule::kL},
-};
-
-}  // namespace
 
 std::optional<int> nyh1(int k, int s, int l) {
-  for (const MergeRule& rule : kMergeRules) {
-    if (!rule.fits(k, s, l)) continue;
-    switch (rule.result) {
-      case MergeRule::kS: return s;
-      case MergeRule::kL: return l;
-      case MergeRule::k7: return 7;
-      case MergeRule::k2: return 2;
-      case MergeRule::kFail: return std::nullopt;
-    }
-  }
+  // The rows in order; the first whose condition holds gives the answer. Written out rather
+  // than as a table of conditions: it is asked for every segment and chain the searches try.
+  if (l == 6) return s;
+  if (s == 7 && l == 7) return 7;
+  if (l == 7 || s == 7) return std::nullopt;
+  if (k == 9) return s;
+  if (s == 4 && (l == 2 || l == 1)) return 2;
+  if (s > 2) return std::nullopt;
+  if (l == s || l == 0) return s;
+  if (s == 0) return l;
   return std::nullopt;
 }
 
