@@ -233,7 +233,7 @@ VariantChain read_variants(char letter, std::string_view head, std::string_view 
 
 void read_variants(char letter, std::string_view head, std::string_view body, VariantChain& chain) {
   chain.variants.clear();
-  chain.joined.clear();
+  if (!chain.joined.empty()) chain.joined.clear();  // few lines have "+" variants
   chain.tail = {};
   if (!head.empty() && head.back() == '-') {
     std::optional<CodeField> field = danish_code(body);
