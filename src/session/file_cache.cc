@@ -1,8 +1,14 @@
 #include "session/file_cache.h"
 
 #include <fcntl.h>
+#include <linux/magic.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include "text/files.h"
 
@@ -55,16 +61,52 @@ std::optional<FileStamp> stamp_of(std::string_view name) {
   return stamp_from(result, st);
 }
 
+namespace {
+
+// What changes a file's bytes, stamp or name, seen on its folder and on the file itself.
+constexpr std::uint32_t kFileEvents =
+    IN_MODIFY | IN_ATTRIB | IN_CLOSE_WRITE | IN_DELETE_SELF | IN_MOVE_SELF;
+constexpr std::uint32_t kFolderEvents =
+    kFileEvents | IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO;
+
+// True for the local file systems whose every change passes through this kernel, and so is
+// reported; a network or user-space file system may change without an event.
+bool reports_every_change(std::uint32_t type) {
+  switch (type) {
+    case EXT4_SUPER_MAGIC:
+    case XFS_SUPER_MAGIC:
+    case BTRFS_SUPER_MAGIC:
+    case F2FS_SUPER_MAGIC:
+    case TMPFS_MAGIC:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// The name under which a watch finds what the open fd (and base within it) names, so that the
+// watch is on the very folder that was opened.
+std::string fd_path(int fd, std::string_view base = {}) {
+  std::string path = "/proc/self/fd/" + std::to_string(fd);
+  if (!base.empty()) path.append("/").append(base);
+  return path;
+}
+
+}  // namespace
+
 FileCache::~FileCache() {
   for (const Folder& folder : folders_) {
     if (folder.fd >= 0) ::close(folder.fd);
   }
+  if (notify_fd_ >= 0) ::close(notify_fd_);
 }
 
 std::shared_ptr<const CachedFile> FileCache::get(std::string_view name) {
-  auto it = files_.find(name);
   const bool in_scope = open_scopes_ > 0;
-  if (in_scope && it != files_.end() && it->second.checked == generation_) {
+  if (in_scope) take_events();  // before this scope looks at anything
+  auto it = files_.find(name);
+  if (in_scope && it != files_.end() && still_fresh(it->second)) {
+    it->second.checked = generation_;
     return it->second.file;
   }
   Entry& entry = refresh(it, name);
@@ -72,16 +114,30 @@ std::shared_ptr<const CachedFile> FileCache::get(std::string_view name) {
   return entry.file;
 }
 
+bool FileCache::still_fresh(const Entry& entry) {
+  if (entry.checked == generation_) return true;
+  if (!entry.watched) return false;
+  Folder& folder = folders_[entry.folder];
+  // The path check: a folder that the path no longer names is opened again, and stirred.
+  if (folder_fd(folder) < 0) return false;
+  return entry.looked >= folder.stirred;
+}
+
 FileCache::Entry& FileCache::refresh(Files::iterator it, std::string_view name) {
   Entry placed;
   if (it == files_.end()) place(placed, name);
   const Entry& known = it == files_.end() ? placed : it->second;
-  std::optional<FileStamp> stamp = stamp_now(known, name);
-  if (it != files_.end() && stamp && it->second.file && it->second.stamp == *stamp) {
-    return it->second;
-  }
-  const std::size_t folder = known.folder;
-  std::string base = known.base;
+  bool watchable = false;
+  const std::optional<FileStamp> stamp = stamp_now(known, name, watchable);
+  const bool same = it != files_.end() && stamp && known.file && known.stamp == *stamp;
+  Entry& entry = same ? it->second : read_again(it, name, stamp, known.folder, known.base);
+  if (open_scopes_ > 0) note_looked(entry, watchable, stamp.has_value());
+  return entry;
+}
+
+FileCache::Entry& FileCache::read_again(Files::iterator it, std::string_view name,
+                                        const std::optional<FileStamp>& stamp, std::size_t folder,
+                                        std::string base) {
   std::shared_ptr<const CachedFile> file;
   if (stamp) {
     if (Result<std::string> bytes = read_whole_file(name)) {
@@ -95,17 +151,45 @@ FileCache::Entry& FileCache::refresh(Files::iterator it, std::string_view name) 
   const std::size_t size = file ? file->size() : 0;
   if (bytes_ + size > kMaxBytes || files_.size() >= kMaxFiles) clear();
   bytes_ += size;
-  return files_[std::string(name)] =
-             Entry{stamp.value_or(FileStamp{}), std::move(file), 0, folder, std::move(base)};
+  return files_[std::string(name)] = Entry{.stamp = stamp.value_or(FileStamp{}),
+                                           .file = std::move(file),
+                                           .folder = folder,
+                                           .base = std::move(base)};
 }
 
-std::optional<FileStamp> FileCache::stamp_now(const Entry& entry, std::string_view name) {
+std::optional<FileStamp> FileCache::stamp_now(const Entry& entry, std::string_view name,
+                                              bool& watchable) {
+  ++stamp_checks_;
+  watchable = false;
   const int fd =
       open_scopes_ > 0 && entry.folder != kNoFolder ? folder_fd(folders_[entry.folder]) : -1;
   if (fd < 0) return stamp_of(name);
   struct stat st;
-  const int result = ::fstatat(fd, entry.base.c_str(), &st, 0);
+  const char* base = entry.base.c_str();
+  const int result = ::fstatat(fd, base, &st, AT_SYMLINK_NOFOLLOW);
+  const bool missing = result != 0 && errno == ENOENT;
+  // A link's target may be replaced without an event here: it is looked up every time.
+  if (result == 0 && S_ISLNK(st.st_mode)) {
+    const int target = ::fstatat(fd, base, &st, 0);
+    return stamp_from(target, st);
+  }
+  watchable = folders_[entry.folder].wd >= 0 && (missing || (result == 0 && S_ISREG(st.st_mode)));
   return stamp_from(result, st);
+}
+
+void FileCache::note_looked(Entry& entry, bool watchable, bool found) {
+  entry.looked = generation_;
+  entry.watched = watchable && (entry.file ? watch_file(entry) : !found);
+}
+
+bool FileCache::watch_file(Entry& entry) {
+  if (entry.wd >= 0 && watches_.contains(entry.wd)) return true;
+  const Folder& folder = folders_[entry.folder];
+  entry.wd = ::inotify_add_watch(notify_fd_, fd_path(folder.fd, entry.base).c_str(),
+                                 kFileEvents | IN_DONT_FOLLOW);
+  if (entry.wd < 0) return false;
+  record_watch(entry.wd, entry.folder);
+  return true;
 }
 
 int FileCache::folder_fd(Folder& folder) {
@@ -128,7 +212,80 @@ int FileCache::folder_fd(Folder& folder) {
     folder.device = static_cast<std::uint64_t>(opened.st_dev);
     folder.inode = static_cast<std::uint64_t>(opened.st_ino);
   }
+  watch_folder(folder);
   return folder.fd;
+}
+
+void FileCache::watch_folder(Folder& folder) {
+  folder.wd = -1;
+  folder.stirred = generation_;  // what was looked at before this watch is looked at again
+  struct statfs fs;
+  if (folder.fd < 0 || ::fstatfs(folder.fd, &fs) != 0 ||
+      !reports_every_change(static_cast<std::uint32_t>(fs.f_type)) || notify_fd() < 0) {
+    return;
+  }
+  folder.wd =
+      ::inotify_add_watch(notify_fd_, fd_path(folder.fd).c_str(), kFolderEvents | IN_ONLYDIR);
+  if (folder.wd >= 0) record_watch(folder.wd, static_cast<std::size_t>(&folder - folders_.data()));
+}
+
+int FileCache::notify_fd() {
+  if (!notify_tried_) notify_fd_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+  notify_tried_ = true;
+  return notify_fd_;
+}
+
+void FileCache::record_watch(int wd, std::size_t folder) {
+  auto [it, fresh] = watches_.try_emplace(wd, folder);
+  if (!fresh && it->second != folder) it->second = kAllFolders;  // one inode, two folders
+}
+
+void FileCache::take_events() {
+  // Once per scope, and even before there is a watch: events read later in the scope could
+  // be newer than what the scope has looked at.
+  if (events_taken_ == generation_) return;
+  events_taken_ = generation_;
+  if (notify_fd_ < 0) return;
+  alignas(inotify_event) char buffer[4096];
+  for (;;) {
+    const ssize_t n = ::read(notify_fd_, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0 && errno == EAGAIN) return;
+    if (n <= 0) {  // events may be lost
+      stir_all();
+      return;
+    }
+    for (ssize_t at = 0; at + static_cast<ssize_t>(sizeof(inotify_event)) <= n;) {
+      inotify_event event;
+      std::memcpy(&event, buffer + at, sizeof event);
+      take_event(event.wd, event.mask);
+      at += static_cast<ssize_t>(sizeof event + event.len);
+    }
+  }
+}
+
+void FileCache::take_event(int wd, std::uint32_t mask) {
+  auto it = watches_.find(wd);
+  if (mask & IN_Q_OVERFLOW) {
+    stir_all();
+  } else if (it == watches_.end()) {
+    return;  // a watch already given up: nothing here depends on it
+  } else if (it->second == kAllFolders) {
+    stir_all();
+  } else {
+    folders_[it->second].stirred = generation_;
+  }
+  if ((mask & IN_IGNORED) && it != watches_.end()) {  // the watch is gone
+    for (Folder& folder : folders_) {
+      if (folder.wd == wd) folder.wd = -1;
+    }
+    watches_.erase(it);
+  }
+}
+
+void FileCache::stir_all() {
+  for (Folder& folder : folders_)
+    folder.stirred = generation_;
 }
 
 void FileCache::place(Entry& entry, std::string_view name) {

@@ -6,6 +6,10 @@
 // Those checks look the file up in its folder, held open, instead of walking its whole path:
 // the folder's path is looked at once per query and the folder opened again when the path
 // names another one.
+// On a local file system a query does not even look at each file: the folder and each file
+// read from it are watched (inotify), and a file is looked at again only when something
+// happened in its folder or to the file since it was last looked at. Writes through a shared
+// memory mapping are not reported by the kernel and so are not seen until such an event.
 #ifndef VELIMORA_SESSION_FILE_CACHE_H_
 #define VELIMORA_SESSION_FILE_CACHE_H_
 
@@ -112,9 +116,12 @@ class FileCache {
   }
 
   FileCache() = default;
-  ~FileCache();
+  ~FileCache();  // closes the folders and the watch
   FileCache(const FileCache&) = delete;
   FileCache& operator=(const FileCache&) = delete;
+
+  // How many times a file's stamp was looked up on disk: what the queries cost, for tests.
+  std::uint64_t stamp_checks() const { return stamp_checks_; }
 
   // Forgets every file.
   void clear() {
@@ -129,9 +136,12 @@ class FileCache {
   struct Entry {
     FileStamp stamp;
     std::shared_ptr<const CachedFile> file;
-    std::uint64_t checked = 0;       // the scope generation in which the stamp was last checked
+    std::uint64_t checked = 0;       // the scope generation in which it was last found current
     std::size_t folder = kNoFolder;  // index in folders_
     std::string base;                // the native name within that folder
+    std::uint64_t looked = 0;        // the scope generation that last looked it up on disk
+    bool watched = false;  // then any change to it shows as an event: missing, or a plain file
+    int wd = -1;           // the file's own watch, which also sees writes through other links
   };
   // A folder of cached files, open for the stat calls of a query.
   struct Folder {
@@ -139,6 +149,8 @@ class FileCache {
     int fd = -1;       // -1: not open (no folder there, or not yet looked at)
     std::uint64_t device = 0, inode = 0;  // of the folder open at fd
     std::uint64_t checked = 0;            // the scope generation that last looked at path
+    int wd = -1;                          // its watch; -1 when it cannot be watched
+    std::uint64_t stirred = 0;            // the latest scope generation that saw an event in it
   };
   // Lets a name be looked up without building a string.
   struct NameHash {
@@ -147,13 +159,34 @@ class FileCache {
   };
   using Files = std::unordered_map<std::string, Entry, NameHash, std::equal_to<>>;
 
+  // True when the entry needs no look on disk in this scope: looked at in it already, or its
+  // folder is watched and saw no event since the entry was last looked at.
+  bool still_fresh(const Entry& entry);
   // Keeps what the disk holds now under the name (a missing or unreadable file as no file).
   Entry& refresh(Files::iterator it, std::string_view name);
-  // The stamp of the entry's file now: inside a scope looked up in its open folder.
-  std::optional<FileStamp> stamp_now(const Entry& entry, std::string_view name);
+  // Reads the file again and keeps it in place of the entry at it (if any).
+  Entry& read_again(Files::iterator it, std::string_view name,
+                    const std::optional<FileStamp>& stamp, std::size_t folder, std::string base);
+  // The stamp of the entry's file now: inside a scope looked up in its open folder. Sets
+  // watchable when the folder is watched and the name is missing or a regular file, no link.
+  std::optional<FileStamp> stamp_now(const Entry& entry, std::string_view name, bool& watchable);
+  // Notes that the entry was looked at in this scope; found: its name has a stamp.
+  void note_looked(Entry& entry, bool watchable, bool found);
+  // Watches the entry's file itself (once per inode); false when that cannot be had.
+  bool watch_file(Entry& entry);
   // The folder's fd, opened again when its path names another folder than the one open;
   // -1 when the path names no folder. Looks at the path once per scope.
   int folder_fd(Folder& folder);
+  // Watches the folder just opened when its file system reports every change; stirs it.
+  void watch_folder(Folder& folder);
+  // The inotify fd, made the first time it is needed; -1 when there is none.
+  int notify_fd();
+  // Notes that events of the watch concern the folder (every folder when shared).
+  void record_watch(int wd, std::size_t folder);
+  // Reads every event queued since, once per scope, and stirs the folders they concern.
+  void take_events();
+  void take_event(int wd, std::uint32_t mask);
+  void stir_all();
   // Sets the entry's folder and base name from the program file name.
   void place(Entry& entry, std::string_view name);
 
@@ -166,6 +199,12 @@ class FileCache {
   std::uint64_t keyed_generation_ = 0;
   std::string keyed_prefix_;
   int open_scopes_ = 0;
+  int notify_fd_ = -1;
+  bool notify_tried_ = false;
+  std::uint64_t events_taken_ = 0;  // the scope generation that last read the events
+  static constexpr std::size_t kAllFolders = kNoFolder;
+  std::unordered_map<int, std::size_t> watches_;  // live watch -> its folder, or kAllFolders
+  std::uint64_t stamp_checks_ = 0;
 };
 
 }  // namespace velimora
