@@ -58,10 +58,9 @@ bool may_begin(char mode, std::string_view word, char class_code, std::string_vi
 }
 
 bool words_beginning_may_begin(char mode, std::string_view head, std::string_view text) {
+  if (mode == 'i' || mode == 'c') return finnish_beginning_may_begin(head, text);
   // A word that begins with head shares just these letters with text, unless head is all shared.
-  return kept_within(mode, head, text, [&](std::size_t agree) {
-    return finnish_least_kept_beginning_within(head, agree);
-  });
+  return kept_within(mode, head, text, [](std::size_t) { return false; });  // not Finnish
 }
 
 bool ficc0_traced(const StemQuery& q, TracedCandidateSink sink) {

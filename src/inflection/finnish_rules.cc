@@ -464,23 +464,22 @@ std::size_t kept_length(const FinnishRule& rule, std::string_view w) {
   return rule.keeps.how == Kept::kLetters ? base.size() : before_last_vowel(base);
 }
 
-// before_last_vowel(base) <= agree: no vowel of base stands behind position agree. Scanned
-// from the end, where the last vowel mostly is, and only over the letters beyond agree.
-bool before_last_vowel_within(std::string_view base, std::size_t agree) {
-  for (std::size_t i = base.size(); i > agree + 1; --i) {
-    if (kSplitterVowels.contains(base[i - 1])) return false;
-  }
-  return true;
-}
-
 // Whether the fewest first letters of W that any candidate of rules of that reach keeps are
 // at most agree: the rules that keep W-k keep |W-k| letters, those that keep what stav keeps
-// of W-k the letters in front of its last vowel (W itself when there are no rules).
-bool least_kept_within(const ClassReach& reach, std::string_view w, std::size_t agree) {
-  const std::size_t letters = reach.letters >= 0 ? drop_back(w, len(reach.letters)).size()
-                                                 : w.size();
-  if (letters <= agree) return true;
-  return reach.vowel >= 0 && before_last_vowel_within(drop_back(w, len(reach.vowel)), agree);
+// of W-k the letters in front of its last vowel (W itself when there are no rules). Asked for
+// every line an analysis search reads, so it works on lengths, and the vowels behind
+// position agree are looked for from the end of W-k, where the last vowel mostly is.
+[[gnu::always_inline]] inline bool least_kept_within(ClassReach reach, std::string_view w,
+                                                     std::size_t agree) {
+  const std::size_t n = w.size();
+  const std::size_t dropped = reach.letters >= 0 ? len(reach.letters) : 0;
+  if (n <= agree + dropped) return true;
+  if (reach.vowel < 0) return false;
+  const std::size_t k = len(reach.vowel);
+  for (std::size_t i = n > k ? n - k : 0; i > agree + 1; --i) {
+    if (kSplitterVowels.contains(w[i - 1])) return false;
+  }
+  return true;
 }
 
 // Whether some candidate of W's class may keep no more than agree first letters.
@@ -496,10 +495,15 @@ bool finnish_least_kept_within(char k, std::string_view w, std::size_t agree) {
   return least_kept_within(k, w, agree);
 }
 
-bool finnish_least_kept_beginning_within(std::string_view head, std::size_t agree) {
-  // A longer W keeps at least as much: its W-k is longer, and the last vowel of a longer
-  // beginning lies no earlier.
-  return least_kept_within(kAnyReach, head, agree);
+bool finnish_beginning_may_begin(std::string_view head, std::string_view text) {
+  const std::size_t n = head.size();
+  const std::size_t shared = n < text.size() ? n : text.size();
+  std::size_t agree = 0;
+  while (agree < shared && head[agree] == text[agree]) ++agree;
+  // A word that begins with head shares just these letters with text, unless head is all
+  // shared. A longer W keeps at least as much: its W-k is longer, and the last vowel of a
+  // longer beginning lies no earlier.
+  return agree == n || least_kept_within(kAnyReach, head, agree);
 }
 
 bool ficc(const FinnishInput& input, FinnishSink sink) {

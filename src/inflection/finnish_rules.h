@@ -64,9 +64,11 @@ using FinnishSink = FunctionRef<bool(const FinnishAlt&)>;
 // Whether the fewest first letters of W that any candidate of the rules for class code k
 // keeps are at most agree.
 bool finnish_least_kept_within(char k, std::string_view w, std::size_t agree);
-// The same for the fewest that any candidate of any rule keeps, for every W that begins with
-// `head` (W may be longer).
-bool finnish_least_kept_beginning_within(std::string_view head, std::size_t agree);
+// Whether some candidate of some rule, for some W that begins with `head` (W may be longer),
+// may begin text: head is all shared with text, or the fewest letters kept lie within what
+// is. The Finnish side of words_beginning_may_begin (ficc0.h), in one piece: it is asked for
+// every line of an analysis search.
+bool finnish_beginning_may_begin(std::string_view head, std::string_view text);
 
 // ficc: every rule in order (but those that keep more of W than input.agree); returns false
 // when the sink stopped.
