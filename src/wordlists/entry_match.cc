@@ -6,6 +6,7 @@
 
 #include "inflection/danish_paradigm.h"
 #include "inflection/ficc0.h"
+#include "inflection/finnish_rules.h"
 #include "wordlists/entry_rules.h"
 #include "wordlists/list_helpers.h"
 
@@ -197,9 +198,13 @@ bool whole_part_way(Session& s, const EntryLine& e, const EntryHitSink& sink) {
 // is 0.
 bool line_may_give_stems(char letter, std::string_view head, std::string_view body,
                          std::string_view text) {
+  if (!is_dictionary_side(letter)) return true;
   // The bound first: most lines the search hands over pass it, and then the body is not read.
-  return !is_dictionary_side(letter) || inflection::words_beginning_may_begin(letter, head, text) ||
-         body.find('>') != std::string_view::npos;
+  // It is asked for every line, so the Finnish sides ask the Finnish rules' bound directly.
+  const bool bound = is_finnish_side(letter)
+                         ? inflection::finnish_beginning_may_begin(head, text)
+                         : inflection::words_beginning_may_begin(letter, head, text);
+  return bound || body.find('>') != std::string_view::npos;
 }
 
 int plain_kind(char letter, int form_flag, int selector) {
