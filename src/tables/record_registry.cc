@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "inflection/danish_paradigm.h"
+#include "text/charclass.h"
 #include "text/files.h"
 
 namespace velimora {
@@ -72,63 +73,82 @@ Status check_du(const Args& a) {
   return uses ? Status() : Status(Error{uses.error()});
 }
 
+// Makes room in the table for n more rows.
+template <auto table>
+void make_room(StartupTables& t, std::size_t n) {
+  (t.*table).reserve((t.*table).size() + n);
+}
+
 // A start-up table: its record name, its fields (i integer, t text, c character), how a
-// checked record is added, and (for some) a check of the values themselves.
+// checked record is added, how room is made for more, and (for some) a check of the values
+// themselves.
 struct RecordKind {
   std::string_view name;
   std::string_view fields;
   void (*add)(StartupTables&, const Args&);
+  void (*make_room)(StartupTables&, std::size_t);
   Status (*check)(const Args&) = nullptr;
 };
 
 constexpr RecordKind kKinds[] = {
     {.name = "u0",
      .fields = "iittii",
-     .add = [](StartupTables& t, const Args& a) { t.u0.add(index_row(a)); }},
+     .add = [](StartupTables& t, const Args& a) { t.u0.add(index_row(a)); },
+     .make_room = make_room<&StartupTables::u0>},
     {.name = "u1",
      .fields = "iiittii",
      .add =
          [](StartupTables& t, const Args& a) {
            t.u1.add({int_at(a, 0), int_at(a, 1), int_at(a, 2), text_at(a, 3), text_at(a, 4),
                      int_at(a, 5), int_at(a, 6)});
-         }},
+         },
+     .make_room = make_room<&StartupTables::u1>},
     {.name = "u2",
      .fields = "iittii",
-     .add = [](StartupTables& t, const Args& a) { t.u2.add(index_row(a)); }},
+     .add = [](StartupTables& t, const Args& a) { t.u2.add(index_row(a)); },
+     .make_room = make_room<&StartupTables::u2>},
     {.name = "u4",
      .fields = "iittii",
-     .add = [](StartupTables& t, const Args& a) { t.u4.add(index_row(a)); }},
+     .add = [](StartupTables& t, const Args& a) { t.u4.add(index_row(a)); },
+     .make_room = make_room<&StartupTables::u4>},
     {.name = "fi",
      .fields = "ci",
      .add =
          [](StartupTables& t, const Args& a) {
            t.fi.add({char_at(a, 0), int_at(a, 1)});
-         }},
+         },
+     .make_room = make_room<&StartupTables::fi>},
     {.name = "kh",
      .fields = "i",
-     .add = [](StartupTables& t, const Args& a) { t.kh.add(int_at(a, 0)); }},
+     .add = [](StartupTables& t, const Args& a) { t.kh.add(int_at(a, 0)); },
+     .make_room = make_room<&StartupTables::kh>},
     {.name = "x",
      .fields = "iittt",
-     .add = [](StartupTables& t, const Args& a) { t.x.add(junction_row(a)); }},
+     .add = [](StartupTables& t, const Args& a) { t.x.add(junction_row(a)); },
+     .make_room = make_room<&StartupTables::x>},
     {.name = "xd",
      .fields = "iittt",
-     .add = [](StartupTables& t, const Args& a) { t.xd.add(junction_row(a)); }},
+     .add = [](StartupTables& t, const Args& a) { t.xd.add(junction_row(a)); },
+     .make_room = make_room<&StartupTables::xd>},
     {.name = "nv",
      .fields = "iii",
      .add =
          [](StartupTables& t, const Args& a) {
            t.nv.add({int_at(a, 0), int_at(a, 1), int_at(a, 2)});
-         }},
+         },
+     .make_room = make_room<&StartupTables::nv>},
     {.name = "pos",
      .fields = "tii",
      .add =
          [](StartupTables& t, const Args& a) {
            t.pos.add({text_at(a, 0), int_at(a, 1), int_at(a, 2)});
-         }},
+         },
+     .make_room = make_room<&StartupTables::pos>},
     {.name = "du",
      .fields = "it",
      .add = [](StartupTables& t,
                const Args& a) { t.du.add(*danish_uses(int_at(a, 0), a.text[1])); },
+     .make_room = make_room<&StartupTables::du>,
      .check = check_du},
 };
 
@@ -225,15 +245,54 @@ Status add_startup_record(StartupTables& tables, const Record& record) {
   return add_checked(tables, k, args);
 }
 
+namespace {
+
+// The record name a line begins with (after blanks); empty for none. A count only: the parse
+// proper checks the name.
+std::string_view leading_name(std::string_view line) {
+  std::size_t start = 0;
+  while (start < line.size() && (line[start] == ' ' || line[start] == '\t')) ++start;
+  std::size_t end = start;
+  while (end < line.size() && (is_letter(line[end]) || is_digit(line[end]) || line[end] == '_')) {
+    ++end;
+  }
+  return line.substr(start, end - start);
+}
+
+// Makes room in each table for the records the text names for it: a table grown a row at a
+// time would move its rows again and again, and a short-lived program pays for every page that
+// touches.
+void make_room_for(std::string_view text, StartupTables& tables) {
+  std::array<std::size_t, std::size(kKinds)> wanted{};
+  for (std::size_t start = 0; start < text.size();) {
+    std::size_t end = text.find('\n', start);
+    if (end == text.npos) end = text.size();
+    if (const RecordKind* kind = kind_named(leading_name(text.substr(start, end - start)))) {
+      ++wanted[static_cast<std::size_t>(kind - kKinds)];
+    }
+    start = end + 1;
+  }
+  for (std::size_t k = 0; k < std::size(kKinds); ++k) {
+    if (wanted[k] > 0) kKinds[k].make_room(tables, wanted[k]);
+  }
+}
+
+}  // namespace
+
 Status load_startup_records(std::string_view path, StartupTables& tables) {
   int records = 0;
   Args args;  // reused for every line
-  Status s = load_record_lines(path, [&](std::string_view line) {
-    ++records;
-    if (const RecordKind* kind = read_fields(line, args)) return add_checked(tables, *kind, args);
-    Result<Record> r = parse_record(line);
-    return r ? add_startup_record(tables, *r) : Status(Error{r.error()});
-  });
+  Status s = load_record_lines(
+      path,
+      [&](std::string_view line) {
+        ++records;
+        if (const RecordKind* kind = read_fields(line, args)) {
+          return add_checked(tables, *kind, args);
+        }
+        Result<Record> r = parse_record(line);
+        return r ? add_startup_record(tables, *r) : Status(Error{r.error()});
+      },
+      [&](std::string_view text) { make_room_for(text, tables); });
   if (s && records == 0) return Error{native_path(path) + ": byte 0 (line 1): holds no records"};
   return s;
 }

@@ -14,6 +14,8 @@ template <class Row>
 class Table {
  public:
   void add(Row r) { rows_.push_back(std::move(r)); }
+  // Room for n rows in all, so that adding up to them moves none.
+  void reserve(std::size_t n) { rows_.reserve(n); }
   void clear() { rows_.clear(); }
   bool empty() const { return rows_.empty(); }
   std::size_t size() const { return rows_.size(); }

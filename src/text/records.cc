@@ -270,10 +270,12 @@ Result<Record> parse_record(std::string_view line) {
   return r;
 }
 
-Status load_record_lines(std::string_view path, const RecordLineSink& sink) {
+Status load_record_lines(std::string_view path, const RecordLineSink& sink,
+                         const RecordTextSink& before) {
   Result<std::string> text = read_whole_file(path);
   if (!text) return Error{native_path(path) + ": cannot be opened"};
   const std::string_view all = *text;
+  if (before) before(all);
   int number = 0;
   for (std::size_t start = 0; start < all.size();) {
     const std::size_t newline = all.find('\n', start);

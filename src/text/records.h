@@ -72,10 +72,14 @@ class RecordCursor {
 // Receives each line that holds a record, without its line end; an error stops the load.
 using RecordLineSink = std::function<Status(std::string_view line)>;
 
+// Receives a record file's whole text before its lines, so that a loader can size its tables.
+using RecordTextSink = std::function<void(std::string_view text)>;
+
 // `load_record_lines`: the lines of the file that are not blank, in file order. An error from
 // the sink stops the load and comes back naming the file, the byte position of that line and
 // its line number.
-Status load_record_lines(std::string_view path, const RecordLineSink& sink);
+Status load_record_lines(std::string_view path, const RecordLineSink& sink,
+                         const RecordTextSink& before = nullptr);
 
 // Receives each parsed record; an error (unknown name, arguments that do not fit) stops the
 // load.
