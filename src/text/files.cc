@@ -1,6 +1,8 @@
 #include "text/files.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
@@ -25,15 +27,33 @@ bool file_exists(std::string_view name) {
 
 Result<std::string> read_whole_file(std::string_view name) {
   std::string path = native_path(name);
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (f == nullptr) return Error{path + ": " + std::strerror(errno)};
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return Error{path + ": " + std::strerror(errno)};
+  // Read straight into a text of the file's size: no stream buffer and no copy, so that a
+  // short-lived program touches only the pages the bytes need.
+  struct stat st;
   std::string out;
-  char buf[65536];
-  std::size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
-  bool failed = std::ferror(f) != 0;
-  std::fclose(f);
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) {
+    out.resize(static_cast<std::size_t>(st.st_size));
+  }
+  std::size_t used = 0;
+  bool failed = false;
+  char more[4096];  // what lies beyond the size fstat gave: the end, or a file that grew
+  for (;;) {
+    const bool room = used < out.size();
+    const ssize_t n = room ? ::read(fd, out.data() + used, out.size() - used)
+                           : ::read(fd, more, sizeof more);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      failed = n < 0;
+      break;
+    }
+    if (!room) out.append(more, static_cast<std::size_t>(n));
+    used += static_cast<std::size_t>(n);
+  }
+  ::close(fd);
   if (failed) return Error{path + ": read error"};
+  out.resize(used);  // a file that shrank since fstat
   return out;
 }
 

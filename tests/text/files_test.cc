@@ -1,6 +1,10 @@
 #include "text/files.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <thread>
 
 #include "testing/temp_dir.h"
 
@@ -17,6 +21,37 @@ TEST(Files, BackslashNamesReachSlashPaths) {
   ASSERT_TRUE(all);
   EXPECT_EQ(*all, "kh(5)\n");
   EXPECT_FALSE(read_whole_file(dir.prefix() + "missing.txt"));
+}
+
+TEST(Files, ReadWholeFileGivesEveryByte) {
+  testing::TempDir dir;
+  const std::string big(10000, 'x');
+  const std::string kTexts[] = {"", std::string("a\0b\r\n\xFF", 6), big + "end"};
+  for (const std::string& text : kTexts) {
+    dir.write("f.bin", text);
+    Result<std::string> got = read_whole_file(dir.prefix() + "f.bin");
+    ASSERT_TRUE(got) << text.size();
+    EXPECT_EQ(*got, text);
+  }
+  EXPECT_FALSE(read_whole_file(dir.prefix()));  // a folder
+}
+
+// A file whose size is not known beforehand (a pipe) is read to its end.
+TEST(Files, ReadWholeFileReadsAPipeToItsEnd) {
+  testing::TempDir dir;
+  const std::string fifo = dir.prefix() + "pipe";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string text(9000, 'p');
+  std::thread writer([&] {
+    std::FILE* f = std::fopen(fifo.c_str(), "wb");
+    if (f == nullptr) return;
+    std::fwrite(text.data(), 1, text.size(), f);
+    std::fclose(f);
+  });
+  Result<std::string> got = read_whole_file(fifo);
+  writer.join();
+  ASSERT_TRUE(got);
+  EXPECT_EQ(*got, text);
 }
 
 TEST(ReadLine, StripsLineEndsAndReturnsALastLineWithoutOne) {
