@@ -251,7 +251,8 @@ namespace {
 // proper checks the name.
 std::string_view leading_name(std::string_view line) {
   std::size_t start = 0;
-  while (start < line.size() && (line[start] == ' ' || line[start] == '\t')) ++start;
+  while (start < line.size() && (line[start] == ' ' || line[start] == '\t'))
+    ++start;
   std::size_t end = start;
   while (end < line.size() && (is_letter(line[end]) || is_digit(line[end]) || line[end] == '_')) {
     ++end;

@@ -41,8 +41,8 @@ Result<std::string> read_whole_file(std::string_view name) {
   char more[4096];  // what lies beyond the size fstat gave: the end, or a file that grew
   for (;;) {
     const bool room = used < out.size();
-    const ssize_t n = room ? ::read(fd, out.data() + used, out.size() - used)
-                           : ::read(fd, more, sizeof more);
+    const ssize_t n =
+        room ? ::read(fd, out.data() + used, out.size() - used) : ::read(fd, more, sizeof more);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) {
       failed = n < 0;

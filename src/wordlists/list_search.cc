@@ -17,6 +17,7 @@
 #include "wordlists/entry_rules.h"
 #include "wordlists/hit_store.h"
 #include "wordlists/index_reference.h"
+#include "wordlists/line_facts.h"
 #include "wordlists/list_helpers.h"
 
 namespace velimora {
@@ -181,12 +182,15 @@ bool points_into_full_part(const Session& s, std::string_view body) {
 }
 
 // Mode 3: one line in range, matched and stored.
-void match_line(Session& s, const ListSearch& q, const ChosenPartRow& part, int line_no,
-                std::string_view line) {
+void match_line(Session& s, const ListSearch& q, const ChosenPartRow& part, const CachedFile& file,
+                int line_no, std::string_view line) {
   const char letter = part.letter;
-  Cut entry = glang0(line, ' ');
   // An analysis hit is stored only when the query begins with its stem: most lines give none.
-  if (q.analysis != 0 && !line_may_give_stems(letter, entry.front, entry.rest, q.query)) return;
+  if (q.analysis != 0 &&
+      !line_may_give_stems_at(file, static_cast<std::size_t>(line_no), letter, line, q.query)) {
+    return;
+  }
+  Cut entry = glang0(line, ' ');
   if ((letter == 'o' || letter == 'n') && points_into_full_part(s, entry.rest)) return;
   std::optional<LineReference> ref;
   if (is_dictionary_side(letter)) {
@@ -292,8 +296,8 @@ void read_part(Session& s, const ListSearch& q, const ChosenPartRow& part, Match
   if (!tested && wanted == WantedLines::kNone) return;
   if (!tested && wanted == WantedLines::kHeadIsWord && file->keys_ascending()) {
     // The heads equal to the word are among the keys from the word up to the word + "!".
-    end = first_failing(first, end - 1,
-                        [&](std::size_t i) { return below(key_at(i), q.word, '!'); });
+    end =
+        first_failing(first, end - 1, [&](std::size_t i) { return below(key_at(i), q.word, '!'); });
     first = first_failing(first, end - 1, [&](std::size_t i) { return key_at(i) < q.word; });
   }
   for (std::size_t i = first; i < end; ++i) {
@@ -307,7 +311,7 @@ void read_part(Session& s, const ListSearch& q, const ChosenPartRow& part, Match
     }
     if (seen[i]) continue;
     seen[i] = true;
-    match_line(s, q, part, static_cast<int>(i), line);
+    match_line(s, q, part, *file, static_cast<int>(i), line);
   }
 }
 
