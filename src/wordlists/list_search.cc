@@ -132,15 +132,39 @@ bool list_passes(const ListSearch& q, int kind, char letter) {
          pq(kFilterAnalysis, q.analysis, q.number, letter);
 }
 
+// Which lists a search reads for a key group of each kind: the filter depends on the search,
+// the kind and the list only, and is asked for every group and list.
+class PassingLists {
+ public:
+  explicit PassingLists(const ListSearch& q) : q_(q) {}
+
+  bool passes(int kind, std::size_t list) {
+    if (kind < 0 || kind >= kKinds) return list_passes(q_, kind, nqrt[list].letter);
+    std::int8_t& known = known_[static_cast<std::size_t>(kind)][list];
+    if (known < 0) known = list_passes(q_, kind, nqrt[list].letter) ? 1 : 0;
+    return known == 1;
+  }
+
+ private:
+  static constexpr int kKinds = 2;  // the kinds of key groups: 0 stem prefix, 1 whole word
+  const ListSearch& q_;
+  std::array<std::array<std::int8_t, std::size(nqrt)>, kKinds> known_ = [] {
+    std::array<std::array<std::int8_t, std::size(nqrt)>, kKinds> unknown;
+    for (auto& row : unknown)
+      row.fill(-1);
+    return unknown;
+  }();
+};
+
 bool prints_looked_in(const ListSearch& q) {
   return q.number + q.selector + q.analysis == 0;
 }
 
 // Mode 1: the parts of one list whose key range can hold the group's key or the word.
 void choose_parts(Session& s, const ListSearch& q, const KeyGroupRow& group, std::size_t index,
-                  HeadFiles& heads) {
+                  HeadFiles& heads, PassingLists& passing) {
   const WordList& list = nqrt[index];
-  if (!list_passes(q, group.kind, list.letter)) return;
+  if (!passing.passes(group.kind, index)) return;
   const int flag = pqt(q.number, list.letter);
   // On ascending part heads the parts that can hold the key are one run; the loop's tests
   // still decide, the bisection only skips parts they would pass over.
@@ -341,10 +365,11 @@ void tnr1(Session& s, const ListSearch& q) {
     s.q.tn.add({0, r.letter, r.part});
   if (prints_looked_in(q)) sus(s, kLookedIn);
   HeadFiles heads(s, q.data_prefix);
+  PassingLists passing(q);
   for (std::size_t g = 0; g < s.q.stt.size(); ++g) {
-    const KeyGroupRow group = s.q.stt[g];
+    const KeyGroupRow& group = s.q.stt[g];  // choosing parts adds no key groups
     for (std::size_t list = 0; list < std::size(nqrt); ++list) {
-      choose_parts(s, q, group, list, heads);
+      choose_parts(s, q, group, list, heads, passing);
     }
   }
   if (prints_looked_in(q)) sus(s, "\n");
