@@ -1,5 +1,7 @@
 #include "session/file_cache.h"
 
+#include <algorithm>
+
 #include <fcntl.h>
 #include <linux/magic.h>
 #include <sys/inotify.h>
@@ -26,19 +28,20 @@ std::string_view line_key(std::string_view line) {
 // One pass: each line's bounds, and whether its key is below the one before.
 CachedFile::CachedFile(std::string bytes) : bytes_(std::move(bytes)) {
   const std::string_view all = bytes_;
+  // Sized at once: grown line by line, the list would be moved again and again, and a
+  // short-lived program pays for every page it touches.
+  lines_.reserve(static_cast<std::size_t>(std::count(all.begin(), all.end(), '\n')) + 1);
   std::string_view previous_key;
-  std::size_t start = 0;
-  while (start < all.size()) {
-    std::size_t lf = all.find('\n', start);
-    std::size_t next = lf == std::string::npos ? all.size() : lf + 1;
+  for (std::size_t start = 0; start < all.size();) {
+    const std::size_t lf = all.find('\n', start);
     std::size_t end = lf == std::string::npos ? all.size() : lf;
     // Only a CR that stands before the LF belongs to the line end.
     if (lf != std::string::npos && end > start && all[end - 1] == '\r') --end;
     const std::string_view key = line_key(all.substr(start, end - start));
     if (keys_ascending_ && !lines_.empty()) keys_ascending_ = previous_key <= key;
     previous_key = key;
-    lines_.push_back({start, end});
-    start = next;
+    lines_.push_back({static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(end)});
+    start = lf == std::string::npos ? all.size() : lf + 1;
   }
 }
 
@@ -140,7 +143,9 @@ FileCache::Entry& FileCache::read_again(Files::iterator it, std::string_view nam
                                         std::string base) {
   std::shared_ptr<const CachedFile> file;
   if (stamp) {
-    if (Result<std::string> bytes = read_whole_file(name)) {
+    // A file beyond what a cached file holds counts as one that cannot be read.
+    Result<std::string> bytes = read_whole_file(name);
+    if (bytes && bytes->size() <= CachedFile::kMaxFileBytes) {
       file = std::make_shared<const CachedFile>(std::move(*bytes));
     }
   }

@@ -43,7 +43,11 @@ std::optional<FileStamp> stamp_of(std::string_view name);
 // before the LF dropped; a last line without LF counts, an empty file has no lines.
 class CachedFile {
  public:
+  // bytes: at most kMaxFileBytes.
   explicit CachedFile(std::string bytes);
+
+  // The largest file kept: its line bounds are held in 32 bits to halve their memory.
+  static constexpr std::size_t kMaxFileBytes = 0xFFFFFFFFu;
 
   std::size_t line_count() const { return lines_.size(); }
   // Line n (1-based) without its line end; n must be in 1 … line_count(). Inline: a search
@@ -75,8 +79,8 @@ class CachedFile {
  private:
   std::string bytes_;
   struct LineSpan {
-    std::size_t start;
-    std::size_t end;  // end of the line's text, its line end excluded
+    std::uint32_t start;
+    std::uint32_t end;  // end of the line's text, its line end excluded
   };
   std::vector<LineSpan> lines_;
   bool keys_ascending_ = true;

@@ -1,11 +1,12 @@
 // Data file names, reading one numbered line, and resolving index numbers.
-#include "datafolder/layout.h"
 #include "session/data_files.h"
+#include "datafolder/layout.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "lookup/index_entries.h"
 #include "testing/temp_dir.h"
@@ -27,7 +28,7 @@ TEST(Nyfg1, DanishListsLiveUnderFtb) {
 TEST(PartFileName, JoinsPrefixSideLetterAndNumber) {
   EXPECT_EQ(part_file_name("D/", 'i', 12), "D/fib\\fi12.pro");
   EXPECT_EQ(part_file_name("", 't', 3), "ftb\\dt3.pro");
-  EXPECT_EQ(part_file_name("", 'o', 0), "fib\\fo0.pro");  // the head file
+  EXPECT_EQ(part_file_name("", 'o', 0), "fib\\fo0.pro");            // the head file
   EXPECT_EQ(part_file_name("D/", 'i', "012"), "D/fib\\fi012.pro");  // a typed number as it is
 }
 
@@ -181,6 +182,27 @@ TEST_F(LesTest, AFileAskedForByNumberIsTheFileOfItsNameInThatQuery) {
   }
   std::filesystem::remove(dir_.path() + "/f.pro");
   EXPECT_EQ(by_number("A", "f.pro"), "none");  // outside a scope: as on disk now
+}
+
+TEST(CachedFile, CutsLinesAsTheLineReaderDoes) {
+  static const struct {
+    std::string bytes;
+    std::vector<std::string> lines;
+  } kCases[] = {
+      {"", {}},
+      {"\n", {""}},
+      {"a\r\n\r\n\nb", {"a", "", "", "b"}},
+      {"a\rb\r\n", {"a\rb"}},  // a CR inside a line stays
+      {"last\r", {"last\r"}},
+      {"x\ny\r\n", {"x", "y"}},
+  };
+  for (const auto& c : kCases) {
+    const CachedFile file(c.bytes);
+    std::vector<std::string> got;
+    for (std::size_t n = 1; n <= file.line_count(); ++n)
+      got.emplace_back(file.line(n));
+    EXPECT_EQ(got, c.lines) << ::testing::PrintToString(c.bytes);
+  }
 }
 
 TEST(CachedFile, KeysAscendWhenNoLineIsBelowTheOneBefore) {
