@@ -1,7 +1,5 @@
 #include "session/file_cache.h"
 
-#include <algorithm>
-
 #include <fcntl.h>
 #include <linux/magic.h>
 #include <sys/inotify.h>
@@ -13,6 +11,7 @@
 #include <cstring>
 
 #include "text/files.h"
+#include "text/primitives.h"
 
 namespace velimora {
 
@@ -30,7 +29,7 @@ CachedFile::CachedFile(std::string bytes) : bytes_(std::move(bytes)) {
   const std::string_view all = bytes_;
   // Sized at once: grown line by line, the list would be moved again and again, and a
   // short-lived program pays for every page it touches.
-  lines_.reserve(static_cast<std::size_t>(std::count(all.begin(), all.end(), '\n')) + 1);
+  lines_.reserve(count_line_feeds(all) + 1);
   std::string_view previous_key;
   for (std::size_t start = 0; start < all.size();) {
     const std::size_t lf = all.find('\n', start);

@@ -265,12 +265,17 @@ std::string_view leading_name(std::string_view line) {
 // touches.
 void make_room_for(std::string_view text, StartupTables& tables) {
   std::array<std::size_t, std::size(kKinds)> wanted{};
+  std::string_view last_name;  // the records of a file come in runs of one name
+  const RecordKind* last_kind = nullptr;
   for (std::size_t start = 0; start < text.size();) {
     std::size_t end = text.find('\n', start);
     if (end == text.npos) end = text.size();
-    if (const RecordKind* kind = kind_named(leading_name(text.substr(start, end - start)))) {
-      ++wanted[static_cast<std::size_t>(kind - kKinds)];
+    const std::string_view name = leading_name(text.substr(start, end - start));
+    if (name != last_name) {
+      last_name = name;
+      last_kind = kind_named(name);
     }
+    if (last_kind != nullptr) ++wanted[static_cast<std::size_t>(last_kind - kKinds)];
     start = end + 1;
   }
   for (std::size_t k = 0; k < std::size(kKinds); ++k) {

@@ -65,6 +65,9 @@ std::string_view trim_leading_blanks(std::string_view s);
 // The text without leading and trailing blanks (tab and space).
 std::string_view trim_blanks(std::string_view s);
 
+// The number of LF bytes in s: what sizes a list of its lines before they are cut.
+std::size_t count_line_feeds(std::string_view s);
+
 }  // namespace velimora
 
 #endif  // VELIMORA_TEXT_PRIMITIVES_H_

@@ -35,7 +35,8 @@ TEST(TakeToken, SplitsNamesNumbersAndSingleCharacters) {
 }
 
 TEST(TakeToken, FailsOnBlanksAndLineEnds) {
-  for (const char* s : {"", "   ", "\t\r\n", " \x1A"}) EXPECT_FALSE(take_token(s)) << s;
+  for (const char* s : {"", "   ", "\t\r\n", " \x1A"})
+    EXPECT_FALSE(take_token(s)) << s;
 }
 
 TEST(TakePrefix, FailsOnlyWhenTooShort) {
@@ -64,12 +65,23 @@ TEST(TextToInt, AcceptsOnlyWholeIntegers) {
     const char* in;
     std::optional<int> out;
   } kCases[] = {
-      {"12", 12},       {"  -7", -7},     {"0", 0},           {"-0", 0},
-      {"", {}},         {"-", {}},        {"12 ", {}},        {"1x", {}},
-      {"1.5", {}},      {"+3", {}},       {"2147483647", 2147483647},
-      {"-2147483648", -2147483647 - 1},   {"2147483648", {}}, {"99999999999999999999", {}},
+      {"12", 12},
+      {"  -7", -7},
+      {"0", 0},
+      {"-0", 0},
+      {"", {}},
+      {"-", {}},
+      {"12 ", {}},
+      {"1x", {}},
+      {"1.5", {}},
+      {"+3", {}},
+      {"2147483647", 2147483647},
+      {"-2147483648", -2147483647 - 1},
+      {"2147483648", {}},
+      {"99999999999999999999", {}},
   };
-  for (const auto& c : kCases) EXPECT_EQ(text_to_int(c.in), c.out) << '"' << c.in << '"';
+  for (const auto& c : kCases)
+    EXPECT_EQ(text_to_int(c.in), c.out) << '"' << c.in << '"';
 }
 
 TEST(MidText, TakesInsideAndThrowsOutside) {
@@ -85,6 +97,21 @@ TEST(JoinAndLength, WorkOnBytes) {
   EXPECT_EQ(join_text("ta", "lo"), "talo");
   EXPECT_EQ(text_length("k\xE4si"), 4);
   EXPECT_EQ(int_to_text(-42), "-42");
+}
+
+}  // namespace
+}  // namespace velimora
+
+namespace velimora {
+namespace {
+
+TEST(CountLineFeeds, CountsEveryLf) {
+  static const struct {
+    std::string_view text;
+    std::size_t lfs;
+  } kCases[] = {{"", 0}, {"a", 0}, {"\n", 1}, {"a\r\nb\n\n", 3}, {"\n\nx", 2}};
+  for (const auto& c : kCases)
+    EXPECT_EQ(count_line_feeds(c.text), c.lfs) << c.text;
 }
 
 }  // namespace
