@@ -57,6 +57,12 @@ bool may_begin(char mode, std::string_view word, char class_code, std::string_vi
   });
 }
 
+std::optional<std::size_t> least_kept(char mode, std::string_view word, char class_code) {
+  if (mode == 'i' || mode == 'c') return finnish_least_kept(class_code, word);
+  if (mode == 't' || mode == 'r') return danish_least_kept(word);
+  return std::nullopt;
+}
+
 bool words_beginning_may_begin(char mode, std::string_view head, std::string_view text) {
   if (mode == 'i' || mode == 'c') return finnish_beginning_may_begin(head, text);
   // A word that begins with head shares just these letters with text, unless head is all shared.

@@ -10,6 +10,8 @@
 // Candidates come in rule order; the sink returns false to stop early.
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -44,6 +46,10 @@ bool ficc0(const StemQuery& query, CandidateSink sink);
 // form: every rule for them keeps more of the word's beginning than it shares with text. A
 // cheap test that spares the call of ficc0 with `within` set to text.
 bool may_begin(char mode, std::string_view word, char class_code, std::string_view text);
+
+// The fewest first letters of word that a candidate of ficc0 for (mode, word, class code)
+// keeps, whatever the form; nothing when no rule applies to them.
+std::optional<std::size_t> least_kept(char mode, std::string_view word, char class_code);
 
 // False when no candidate of ficc0 in the mode, in any class and whatever the form, for any
 // word that begins with head can begin text, where text parts from head within it.

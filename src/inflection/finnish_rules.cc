@@ -495,6 +495,19 @@ bool finnish_least_kept_within(char k, std::string_view w, std::size_t agree) {
   return least_kept_within(k, w, agree);
 }
 
+std::optional<std::size_t> finnish_least_kept(char k, std::string_view w) {
+  std::optional<std::size_t> least;
+  std::uint64_t rules = kRuleMasks.by_class[static_cast<unsigned char>(k)] &
+                        kRuleMasks.by_last[static_cast<unsigned char>(back(w, 1))];
+  for (; rules != 0; rules &= rules - 1) {
+    const FinnishRule& rule = kRules[std::countr_zero(rules)];
+    if (static_cast<int>(w.size()) <= rule.longer_than) continue;
+    const std::size_t kept = kept_length(rule, w);
+    if (!least || kept < *least) least = kept;
+  }
+  return least;
+}
+
 bool finnish_beginning_may_begin(std::string_view head, std::string_view text) {
   const std::size_t n = head.size();
   const std::size_t shared = n < text.size() ? n : text.size();

@@ -1,6 +1,7 @@
 // The 37 Finnish stem rules (operation `ficc`).
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -64,6 +65,9 @@ using FinnishSink = FunctionRef<bool(const FinnishAlt&)>;
 // Whether the fewest first letters of W that any candidate of the rules for class code k
 // keeps are at most agree.
 bool finnish_least_kept_within(char k, std::string_view w, std::size_t agree);
+// The fewest first letters of W that a candidate of the rules for class code k and W's last
+// letter and length keeps, whatever the form; nothing when no rule applies.
+std::optional<std::size_t> finnish_least_kept(char k, std::string_view w);
 // Whether some candidate of some rule, for some W that begins with `head` (W may be longer),
 // may begin text: head is all shared with text, or the fewest letters kept lie within what
 // is. The Finnish side of words_beginning_may_begin (ficc0.h), in one piece: it is asked for

@@ -190,21 +190,43 @@ bool whole_part_way(Session& s, const EntryLine& e, const EntryHitSink& sink) {
 
 }  // namespace
 
+namespace {
+
+// The fewest first letters of the head that a text sharing fewer than all of them must share
+// for the variant (which begins with the head) to give a stem that begins the text, each way
+// tested as the matcher does; the head's length when no fewer may.
+std::size_t variant_least_shared(char letter, std::string_view head, const HeadVariant& v) {
+  if (!v.word.starts_with(head)) return 0;
+  std::size_t least = head.size();
+  // The compound way's stem is the whole variant, or all of it but its hyphen.
+  if (v.word.ends_with('-')) least = std::min(least, v.word.size() - 1);
+  // The one-letter way's stem is the whole variant, so all of a head of at most one letter.
+  std::optional<ClassCode> cls = c0k(v.code, letter);
+  if (!cls || v.word.size() < 2 || !vokal(v.word, ' ')) return least;
+  const std::optional<std::size_t> kept = inflection::least_kept(letter, v.word, cls->class_char);
+  return kept ? std::min(least, *kept) : least;
+}
+
+}  // namespace
+
 // Every variant begins with the head when the body names no other word with ">" (the variants
-// are then the head and the head + a suffix); when the text parts from the head within it,
-// every way keeps more of the head's beginning than the text shares, or gives nothing: the
-// stem rules' bound is the inflection's, the compound way keeps all of a variant but its last
-// letter, and a one-letter word is all of a head of at most one letter, for which the bound
-// is 0.
+// are then the head and the head + a suffix): a text that parts from the head within it
+// shares just as many letters with each variant.
+std::size_t least_shared_for_stems(char letter, std::string_view head, std::string_view body) {
+  if (!is_dictionary_side(letter) || body.find('>') != std::string_view::npos) return 0;
+  const VariantChain chain = read_variants(letter, head, body);
+  std::size_t least = head.size();
+  for (const HeadVariant& v : chain.variants)
+    least = std::min(least, variant_least_shared(letter, head, v));
+  return least;
+}
+
 bool line_may_give_stems(char letter, std::string_view head, std::string_view body,
                          std::string_view text) {
-  if (!is_dictionary_side(letter)) return true;
-  // The bound first: most lines the search hands over pass it, and then the body is not read.
-  // It is asked for every line, so the Finnish sides ask the Finnish rules' bound directly.
-  const bool bound = is_finnish_side(letter)
-                         ? inflection::finnish_beginning_may_begin(head, text)
-                         : inflection::words_beginning_may_begin(letter, head, text);
-  return bound || body.find('>') != std::string_view::npos;
+  std::size_t shared = 0;
+  while (shared < head.size() && shared < text.size() && head[shared] == text[shared])
+    ++shared;
+  return shared >= least_shared_for_stems(letter, head, body);
 }
 
 int plain_kind(char letter, int form_flag, int selector) {

@@ -4,6 +4,7 @@
 #ifndef VELIMORA_WORDLISTS_ENTRY_MATCH_H_
 #define VELIMORA_WORDLISTS_ENTRY_MATCH_H_
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -71,10 +72,14 @@ bool fiv(Session& s, const EntryLine& line, const EntryHitSink& sink);
 bool fiv1(char letter, std::string_view v, char code, std::string_view word,
           const VariantHitSink& sink, std::optional<std::string_view> stems_within = {});
 
-// False when no way of any head variant of the line (head, body) can give a stem that begins
-// text, so that the analysis way with stems_within = text gives no hit for it: the search
-// leaves such lines out before matching them. True for the lists other than the dictionary
-// sides.
+// The fewest first letters of the head (at most all) that a text must share with it for some
+// way of some head variant of the line (head, body) to give a stem that begins the text; 0 for
+// the lists other than the dictionary sides and for a body that names another word with ">".
+std::size_t least_shared_for_stems(char letter, std::string_view head, std::string_view body);
+
+// False when no way of any head variant of the line can give a stem that begins text, so that
+// the analysis way with stems_within = text gives no hit for it: the search leaves such lines
+// out before matching them. True for the lists other than the dictionary sides.
 bool line_may_give_stems(char letter, std::string_view head, std::string_view body,
                          std::string_view text);
 

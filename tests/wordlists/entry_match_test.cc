@@ -335,6 +335,32 @@ TEST(Fiv, StemsWithinKeepsExactlyTheHitsBeginningTheText) {
   }
 }
 
+// How many first letters of its head a text must share for a line to give a stem: the stem
+// rules of each variant's class, last letter and length decide; a compound first part keeps
+// all but its hyphen; a line naming another word, or of a list without stems, may give one
+// whatever the text shares.
+TEST(LeastSharedForStems, FollowsTheWaysOfEachVariant) {
+  static const struct {
+    char letter;
+    const char* head;
+    const char* body;
+    std::size_t least;
+  } kCases[] = {
+      {'i', "kirjasto", " bibliotek", 4},  // kirj|ast: in front of the last vowel of W-1
+      {'i', "tyly", "  uvenlig", 1},
+      {'i', "kirja", " +sto 4 rest", 1},
+      {'i', "ajatella", "2 t\xE6nke", 2},
+      {'i', "koulu-", "1 x", 5},
+      {'i', "aamupala", "2 >talo  x", 0},
+      {'t', "himmel", " taivas", 2},  // the Danish rules drop at most four letters
+      {'t', "hus", "1 talo", 0},
+      {'o', "talo", " i3", 0},
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(least_shared_for_stems(c.letter, c.head, c.body), c.least) << c.head;
+  }
+}
+
 TEST(Fiv, EmptyWordListsThePartsReadInFull) {
   Session s;
   s.startup.fi.add({'i', 3});
