@@ -20,7 +20,7 @@ std::optional<int> nyh1(int k, int s, int l) {
   return std::nullopt;
 }
 
-std::vector<int> nyh2(int digit, int reading_class) {
+MergeValues nyh2(int digit, int reading_class) {
   if (reading_class == 6) return {digit};
   if (digit == 7 && reading_class == 7) return {7};
   if (reading_class == 7 || digit == 7) return {};

@@ -3,6 +3,9 @@
 #ifndef VELIMORA_LOOKUP_RANKING_RULES_H_
 #define VELIMORA_LOOKUP_RANKING_RULES_H_
 
+#include <array>
+#include <cstddef>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,8 +18,25 @@ namespace velimora {
 // `nyh1`: how a segment of reading class s merges with the chain's class l (k: the group).
 std::optional<int> nyh1(int k, int s, int l);
 
+// At most two merge values, in order, held in place: asked for every index row of a chain
+// step.
+class MergeValues {
+ public:
+  MergeValues() = default;
+  MergeValues(std::initializer_list<int> values) {
+    for (int v : values)
+      values_[count_++] = v;
+  }
+  const int* begin() const { return values_.data(); }
+  const int* end() const { return values_.data() + count_; }
+
+ private:
+  std::array<int, 2> values_{};
+  std::size_t count_ = 0;
+};
+
 // `nyh2`: the merge values of an ending's digit with the chain's class, in order.
-std::vector<int> nyh2(int digit, int reading_class);
+MergeValues nyh2(int digit, int reading_class);
 
 // `stoph`: may an ending with this tens digit stand in an analysis of this level?
 bool stoph(int level, int digit);

@@ -27,7 +27,10 @@ TEST(Nyh2, GivesTheMergeValuesInOrder) {
       {3, 6, {3}}, {7, 7, {7}}, {1, 7, {}},  {7, 1, {}}, {4, 1, {2, 1}},
       {3, 1, {}},  {2, 2, {2}}, {1, 0, {1}}, {0, 2, {2}}, {1, 2, {}},
   };
-  for (const auto& c : kCases) EXPECT_EQ(nyh2(c.digit, c.l8), c.out) << c.digit << "," << c.l8;
+  for (const auto& c : kCases) {
+    const MergeValues got = nyh2(c.digit, c.l8);
+    EXPECT_EQ(std::vector<int>(got.begin(), got.end()), c.out) << c.digit << "," << c.l8;
+  }
 }
 
 TEST(Bedst, KeepsScoresWithinFifteenOfTheBest) {
