@@ -46,13 +46,15 @@ bool extend(Session& s, int pass, int level, std::string_view key, std::string_v
   if (penalty >= best + 15) return true;
   const int coded_reading = (seg.result % 10000) / 10;
   for (std::size_t i = 0; i < s.q.dl.size(); ++i) {
-    const SplitExtraRow row = s.q.dl[i];
+    const SplitExtraRow& row = s.q.dl[i];  // the splits are set before the search
     if (row.end != k) continue;
     const SplitBeforeRow* split_before =
         s.q.dlx.find([&](const SplitBeforeRow& d) { return d.k == row.k; });
-    const std::string before = split_before == nullptr ? std::string("  ") : split_before->text;
+    const std::string_view before =
+        split_before == nullptr ? std::string_view("  ") : std::string_view(split_before->text);
     const int z = k - row.k;
-    const std::string junction = row.extra.substr(0, static_cast<std::size_t>(z));
+    const std::string_view junction =
+        std::string_view(row.extra).substr(0, static_cast<std::size_t>(z));
     for (const std::string& marker :
          xpl10(s.startup, seg.digit, z, group_digit, before, seg.first.substr(1), junction)) {
       Marked m1 = cs0(1, marker);

@@ -13,13 +13,13 @@ namespace velimora {
 
 // One answer of `findms1`: an index row of the chain's kind that matches a segment.
 struct ChainSegment {
-  int key = 0;        // a
-  std::string first;  // b
-  int code = 0;       // c
-  int digit = 0;      // tens digit of the code
-  int merged = 0;     // w, an answer of `nyh2`
-  int result = 0;     // f
-  int g2 = 0;         // g′ = f mod 10
+  int key = 0;             // a
+  std::string_view first;  // b: a view into the start-up tables, which a query leaves alone
+  int code = 0;            // c
+  int digit = 0;           // tens digit of the code
+  int merged = 0;          // w, an answer of `nyh2`
+  int result = 0;          // f
+  int g2 = 0;              // g′ = f mod 10
 };
 
 // Consumers of the searches below: they refer to the caller's lambda without copying it (no

@@ -1,5 +1,7 @@
 #include "lookup/segment_search.h"
 
+#include <algorithm>
+
 #include "lookup/prefix_candidates.h"
 #include "lookup/ranking_rules.h"
 #include "session/output_buffer.h"
@@ -12,9 +14,8 @@
 namespace velimora {
 namespace {
 
-std::string prefix(std::string_view s, int n) {
-  if (n < 0) n = 0;
-  return std::string(s.substr(0, static_cast<std::size_t>(n)));
+std::string_view prefix(std::string_view s, int n) {
+  return s.substr(0, static_cast<std::size_t>(std::max(n, 0)));
 }
 
 std::string_view from(std::string_view s, int n) {
@@ -36,10 +37,10 @@ bool step(Session& s, const SegmentSearch& search, const SearchStateRow& st, int
   if (g != st.group) return true;
   const int h = g % 10;
   const int z = q - st.split;
-  const std::string junction = prefix(extra, z);
+  const std::string_view junction = prefix(extra, z);
   if (match.text.empty()) return true;
   const char c = match.text[0];
-  const std::string pattern = match.text.substr(1);
+  const std::string_view pattern = std::string_view(match.text).substr(1);
   for (const std::string& marker : xpl10(s.startup, match.reading, z, h, x2, pattern, junction)) {
     Marked m1 = cs0(1, marker);
     Marked m2 = cs0(2, m1.rest);
@@ -111,9 +112,10 @@ bool fsr(Session& s, const SegmentSearch& search, const SearchStateRow& st, int 
   if (p5 < 0 && p6 < 9 && !sink()) return false;
   if (!adv2(s, 14, 65000) || st.code_b % 10 == 2) return true;
   const std::string* x2 = dlx_text(s, st.split);
-  const std::string before = x2 == nullptr ? std::string("  ") : *x2;
+  // The splits are set before the search.
+  const std::string_view before = x2 == nullptr ? std::string_view("  ") : std::string_view(*x2);
   for (std::size_t i = 0; i < s.q.dl.size(); ++i) {
-    const SplitExtraRow row = s.q.dl[i];
+    const SplitExtraRow& row = s.q.dl[i];
     if (row.k != st.split) continue;
     const int q = row.end;
     const int z = q - st.split;
@@ -129,7 +131,7 @@ bool fsr(Session& s, const SegmentSearch& search, const SearchStateRow& st, int 
       s.q.nt.set(steps + 1);
       // A segment longer than the rest matches nothing, but it is a step all the same.
       if (static_cast<std::size_t>(k) > rest_key.size()) continue;
-      const std::string stem = prefix(rest_variant, k);
+      const std::string_view stem = prefix(rest_variant, k);
       bool go_on = for_each_segment_match(
           s, st.group, k, search.level, stem, st.code_c, [&](const SegmentMatch& m) {
             return step(s, search, st, q, row.extra, k, m, before, sink);
