@@ -198,12 +198,18 @@ bool FileCache::watch_file(Entry& entry) {
 
 int FileCache::folder_fd(Folder& folder) {
   if (folder.checked == generation_) return folder.fd;
+  // A folder is watched from the second query that looks in it on: a session of one query
+  // (a program run for one word) would only pay for setting up and closing the watches.
+  const bool again = folder.checked != 0;
   folder.checked = generation_;
   struct stat st;
   const bool same = ::stat(folder.path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
                     folder.fd >= 0 && static_cast<std::uint64_t>(st.st_dev) == folder.device &&
                     static_cast<std::uint64_t>(st.st_ino) == folder.inode;
-  if (same) return folder.fd;
+  if (same) {
+    if (again && !folder.watch_tried) watch_folder(folder);
+    return folder.fd;
+  }
   if (folder.fd >= 0) ::close(folder.fd);
   // O_PATH: a folder that may be searched but not listed can still be looked in.
   folder.fd = ::open(folder.path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
@@ -216,11 +222,15 @@ int FileCache::folder_fd(Folder& folder) {
     folder.device = static_cast<std::uint64_t>(opened.st_dev);
     folder.inode = static_cast<std::uint64_t>(opened.st_ino);
   }
-  watch_folder(folder);
+  folder.wd = -1;
+  folder.watch_tried = false;
+  folder.stirred = generation_;  // what was looked at before is looked at again
+  if (again) watch_folder(folder);
   return folder.fd;
 }
 
 void FileCache::watch_folder(Folder& folder) {
+  folder.watch_tried = true;
   folder.wd = -1;
   folder.stirred = generation_;  // what was looked at before this watch is looked at again
   struct statfs fs;

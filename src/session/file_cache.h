@@ -6,9 +6,10 @@
 // Those checks look the file up in its folder, held open, instead of walking its whole path:
 // the folder's path is looked at once per query and the folder opened again when the path
 // names another one.
-// On a local file system a query does not even look at each file: the folder and each file
-// read from it are watched (inotify), and a file is looked at again only when something
-// happened in its folder or to the file since it was last looked at. Writes through a shared
+// On a local file system a query does not even look at each file: from the second query that
+// looks in a folder on, the folder and each file read from it are watched (inotify), and a
+// file is looked at again only when something happened in its folder or to the file since it
+// was last looked at. Writes through a shared
 // memory mapping are not reported by the kernel and so are not seen until such an event.
 #ifndef VELIMORA_SESSION_FILE_CACHE_H_
 #define VELIMORA_SESSION_FILE_CACHE_H_
@@ -168,7 +169,8 @@ class FileCache {
     int fd = -1;       // -1: not open (no folder there, or not yet looked at)
     std::uint64_t device = 0, inode = 0;  // of the folder open at fd
     std::uint64_t checked = 0;            // the scope generation that last looked at path
-    int wd = -1;                          // its watch; -1 when it cannot be watched
+    int wd = -1;                          // its watch; -1 when it cannot be watched or is not yet
+    bool watch_tried = false;             // whether a watch was asked for the folder open at fd
     std::uint64_t stirred = 0;            // the latest scope generation that saw an event in it
   };
   // Lets a name be looked up without building a string.
