@@ -19,7 +19,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -65,16 +64,24 @@ class CachedFile {
   // reading every line.
   bool keys_ascending() const { return keys_ascending_; }
 
-  // One value per line (index n - 1) that a reader derives from the line and keeps with this
-  // version of the file, so that later queries need not derive it again; 0 until derived.
-  // `kind` names what the values mean: asking with another kind starts them over. Not for
-  // use from two threads at once (a session's files belong to its thread).
-  std::span<std::uint16_t> line_values(char kind) const {
-    if (line_values_kind_ != kind || line_values_.size() != lines_.size()) {
-      line_values_.assign(lines_.size(), 0);
-      line_values_kind_ = kind;
+  // What a reader derives from the lines and keeps with this version of the file, so that
+  // later queries need not derive it again: one value per line (index n - 1), 0 until
+  // derived, and a list of line numbers, not yet made until `numbers_made`. `kind` names what
+  // they mean: asking with another kind starts them over. Not for use from two threads at
+  // once (a session's files belong to its thread).
+  struct LineFacts {
+    std::vector<std::uint16_t> values;
+    std::vector<std::uint32_t> numbers;
+    bool numbers_made = false;
+  };
+  LineFacts& line_facts(char kind) const {
+    if (line_facts_kind_ != kind || line_facts_.values.size() != lines_.size()) {
+      line_facts_.values.assign(lines_.size(), 0);
+      line_facts_.numbers.clear();
+      line_facts_.numbers_made = false;
+      line_facts_kind_ = kind;
     }
-    return line_values_;
+    return line_facts_;
   }
 
  private:
@@ -85,8 +92,8 @@ class CachedFile {
   };
   std::vector<LineSpan> lines_;
   bool keys_ascending_ = true;
-  mutable std::vector<std::uint16_t> line_values_;
-  mutable char line_values_kind_ = 0;
+  mutable LineFacts line_facts_;
+  mutable char line_facts_kind_ = 0;
 };
 
 // The files of one session, by their program file name.

@@ -324,6 +324,15 @@ void read_part(Session& s, const ListSearch& q, const ChosenPartRow& part, Match
         first_failing(first, end - 1, [&](std::size_t i) { return below(key_at(i), q.word, '!'); });
     first = first_failing(first, end - 1, [&](std::size_t i) { return key_at(i) < q.word; });
   }
+  if (!tested && wanted == WantedLines::kAll && q.analysis != 0) {
+    // An analysis search matches only the lines that may give a stem the query begins with.
+    for_each_line_that_may_give_stems(*file, part.letter, first, end, q.query, [&](std::size_t i) {
+      if (seen[i]) return;
+      seen[i] = true;
+      match_line(s, q, part, *file, static_cast<int>(i), key_at(i));
+    });
+    return;
+  }
   for (std::size_t i = first; i < end; ++i) {
     std::string_view line = key_at(i);
     if (tested && !tnr(3, f, key, q.word, line)) break;
