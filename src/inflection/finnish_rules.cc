@@ -451,17 +451,11 @@ constexpr ClassReach make_any_reach() {
 }
 constexpr ClassReach kAnyReach = make_any_reach();
 
-std::size_t before_last_vowel(std::string_view base) {
-  std::size_t split = base.size();
-  while (split > 0 && !kSplitterVowels.contains(base[split - 1])) --split;
-  return split > 0 ? split - 1 : 0;
-}
-
 // The number of first letters of W that every candidate of the rule keeps.
 std::size_t kept_length(const FinnishRule& rule, std::string_view w) {
   const std::string_view base = drop_back(w, len(rule.keeps.k));
-  // kBeforeVowel: as stav splits its base, in front of the last vowel.
-  return rule.keeps.how == Kept::kLetters ? base.size() : before_last_vowel(base);
+  // kBeforeVowel: what every stem of stav keeps of its base.
+  return rule.keeps.how == Kept::kLetters ? base.size() : stav_least_kept(base);
 }
 
 // Whether the fewest first letters of W that any candidate of rules of that reach keeps are

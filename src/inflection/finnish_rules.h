@@ -32,7 +32,8 @@ using RuleSink = FunctionRef<bool(const StemParts& stem, int cls, std::string_vi
 
 // What every candidate of a rule keeps of the beginning of W (n letters): its first n - k
 // letters (kLetters), or the letters in front of the last vowel of W-k (kBeforeVowel: the
-// unchanged beginning that the splitter stav finds in its base W-k; nothing without a vowel).
+// unchanged beginning that the splitter stav finds in its base W-k, with the vowel where X
+// cannot be another letter; nothing without a vowel).
 enum class Kept { kLetters, kBeforeVowel };
 struct KeptPrefix {
   Kept how;

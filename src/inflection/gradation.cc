@@ -168,6 +168,21 @@ bool may_be_x(int degree, char v, std::string_view cluster, char c) {
 
 }  // namespace
 
+std::size_t stav_least_kept(std::string_view base) {
+  std::size_t split = base.size();
+  while (split > 0 && !kSplitterVowels.contains(base[split - 1]))
+    --split;
+  if (split == 0) return 0;
+  const char v = base[split - 1];
+  const std::string_view cluster = base.substr(split);
+  // Every stem goes on with X, which is V unless a row for the cluster names another letter.
+  for (std::uint64_t rows = (candidate_rows(1, cluster) | candidate_rows(2, cluster)) & kRowsWithX;
+       rows != 0; rows &= rows - 1) {
+    if (kGx1[std::countr_zero(rows)].x != v) return split - 1;
+  }
+  return split;
+}
+
 std::span<const GradationRow> gradation_table() { return kGx1; }
 std::span<const VesiRow> vesi_table() { return kVesi; }
 

@@ -110,6 +110,11 @@ struct StavAlt {
 };
 using StavSink = FunctionRef<bool(const StavAlt&)>;
 
+// The fewest first letters of base that every stem of stav(flag, degree, base, ...) keeps,
+// for the degrees 1 and 2: those in front of its last vowel, and the vowel too when no row of
+// the cluster behind it names a letter of its own for X; 0 when base has no vowel.
+std::size_t stav_least_kept(std::string_view base);
+
 // stav(flag, degree, base, form, next vowel).
 bool stav(int flag, int degree, std::string_view base, std::string_view form,
           std::string_view next_vowel, StavSink sink);
