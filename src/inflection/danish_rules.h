@@ -56,13 +56,16 @@ using DanishRuleSink = FunctionRef<bool(const StemParts& stem, std::string_view 
 struct DanishRule {
   int number;
   int keeps;  // every candidate begins with W without its last `keeps` letters
-  bool (*apply)(const DanishInput&, DanishRuleSink);  // returns false when the sink stopped
+  bool (*fits)(std::string_view w);  // its tests on W alone: false, and it gives nothing
+  bool (*apply)(const DanishInput&, DanishRuleSink);  // once it fits; false when the sink stopped
 };
 std::span<const DanishRule> danish_rules();
 
 // The fewest first letters of W that any candidate of the Danish rules keeps (also a bound for
 // every longer W that begins with this one).
 std::size_t danish_least_kept(std::string_view w);
+// The same for W itself: the rules whose tests on W fail are left out.
+std::size_t danish_word_least_kept(std::string_view w);
 
 // ficd(W, n, front, P, R, last) yields (stem, mark) in rule order; every rule is tried but those
 // whose candidates keep more first letters of W than `agree` (the letters W shares with the

@@ -59,7 +59,7 @@ bool may_begin(char mode, std::string_view word, char class_code, std::string_vi
 
 std::optional<std::size_t> least_kept(char mode, std::string_view word, char class_code) {
   if (mode == 'i' || mode == 'c') return finnish_least_kept(class_code, word);
-  if (mode == 't' || mode == 'r') return danish_least_kept(word);
+  if (mode == 't' || mode == 'r') return danish_word_least_kept(word);
   return std::nullopt;
 }
 
