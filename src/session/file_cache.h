@@ -128,17 +128,22 @@ class FileCache {
   // The file a caller names by a number of its own under a name prefix (a list's part by its
   // letter and number under the data folder): inside a scope, looked up by that number once
   // the scope has asked for it, without building or hashing its name again; name() builds the
-  // name the first time. Outside a scope the same as get(name()).
+  // name the first time the number is asked for under the prefix. Outside a scope the same as
+  // get(name()).
   template <class Name>
   std::shared_ptr<const CachedFile> get(std::string_view prefix, std::uint64_t key, Name name) {
     if (open_scopes_ == 0) return get(name());
-    if (keyed_generation_ != generation_ || keyed_prefix_ != prefix) {
+    if (keyed_prefix_ != prefix) {
       keyed_.clear();
-      keyed_generation_ = generation_;
+      keyed_names_.clear();
       keyed_prefix_.assign(prefix);
     }
+    if (keyed_generation_ != generation_) {
+      keyed_.clear();
+      keyed_generation_ = generation_;
+    }
     auto [it, fresh] = keyed_.try_emplace(key);
-    if (fresh) it->second = get(name());
+    if (fresh) it->second = get(keyed_name(key, name));
     return it->second;
   }
 
@@ -222,8 +227,19 @@ class FileCache {
   std::vector<Folder> folders_;  // a handful: the data folder's subfolders
   std::size_t bytes_ = 0;
   std::uint64_t generation_ = 0;  // bumped when an outermost scope opens
+  // The name of a file asked for by number under keyed_prefix_, built once: a query asks
+  // for the same few dozen again.
+  template <class Name>
+  const std::string& keyed_name(std::uint64_t key, Name& name) {
+    if (keyed_names_.size() >= kMaxFiles) keyed_names_.clear();
+    auto [it, fresh] = keyed_names_.try_emplace(key);
+    if (fresh) it->second = name();
+    return it->second;
+  }
+
   // The files asked for by number in the scope of keyed_generation_, under keyed_prefix_.
   std::unordered_map<std::uint64_t, std::shared_ptr<const CachedFile>> keyed_;
+  std::unordered_map<std::uint64_t, std::string> keyed_names_;
   std::uint64_t keyed_generation_ = 0;
   std::string keyed_prefix_;
   int open_scopes_ = 0;

@@ -156,7 +156,7 @@ TEST_F(LesTest, AQueryScopeSeesAFolderReplacedOrRemoved) {
 }
 
 // A file asked for by number is the file of its name as the query first saw it; the name is
-// built once per query and prefix.
+// built once per prefix, not again in later queries.
 TEST_F(LesTest, AFileAskedForByNumberIsTheFileOfItsNameInThatQuery) {
   int built = 0;
   auto by_number = [&](std::string_view prefix, std::string_view file) {
@@ -179,6 +179,7 @@ TEST_F(LesTest, AFileAskedForByNumberIsTheFileOfItsNameInThatQuery) {
   {
     const FileCache::QueryScope query(s_.files);
     EXPECT_EQ(by_number("A", "f.pro"), "newer text");
+    EXPECT_EQ(built, 2);
   }
   std::filesystem::remove(dir_.path() + "/f.pro");
   EXPECT_EQ(by_number("A", "f.pro"), "none");  // outside a scope: as on disk now
