@@ -29,17 +29,16 @@ constexpr bool kGo = false;
 // a: is listed in both encodings: \x84 (code page 850) and \xE4 (Windows-1252).
 // clang-format off
 constexpr GradationRow kGx1[] = {
-  // #   strong  weak   degree      condition                                                  stop   X
+  // #   strong  weak   degree      condition                                                  stop   X    after V
   {  1, "bb",   "b"  },
   {  2, "gg",   "g"  },
   {  3, "k",    "",    kAnyDegree, [](const G& g) { return !k_grades_to_v(g); } },
   {  4, "k",    "v",   kAnyDegree, k_grades_to_v,                                            kStop },
-  {  5, "k",    "",    2,          [](const G& g) { return g.v == 'i' && g.next == 'a'
-                                                      && g.before.ends_with("a"); },          kGo,   'j' },
-  {  6, "k",    "",    2,          [](const G& g) { return g.v == 'i' && g.next == 'a'
-                                                      && g.before.ends_with("po"); },         kGo,   'j' },
-  {  7, "k",    "'",   kAnyDegree, [](const G& g) { return g.v == 'i'
-                                                      && in(g.next, "a\x84\xE4"); },          kGo,   'i' },
+  {  5, "k",    "",    2,          [](const G& g) { return g.next == 'a'
+                                                      && g.before.ends_with("a"); },          kGo,   'j', 'i' },
+  {  6, "k",    "",    2,          [](const G& g) { return g.next == 'a'
+                                                      && g.before.ends_with("po"); },         kGo,   'j', 'i' },
+  {  7, "k",    "'",   kAnyDegree, [](const G& g) { return in(g.next, "a\x84\xE4"); },        kGo,   'i', 'i' },
   {  8, "k",    "'",   kAnyDegree, [](const G& g) { return g.next == g.v
                                                       && in(g.v, "auy\x84\xE4"); } },
   {  9, "hk",   "h"  },
@@ -178,7 +177,8 @@ std::size_t stav_least_kept(std::string_view base) {
   // Every stem goes on with X, which is V unless a row for the cluster names another letter.
   for (std::uint64_t rows = (candidate_rows(1, cluster) | candidate_rows(2, cluster)) & kRowsWithX;
        rows != 0; rows &= rows - 1) {
-    if (kGx1[std::countr_zero(rows)].x != v) return split - 1;
+    const GradationRow& row = kGx1[std::countr_zero(rows)];
+    if (row.x != v && (row.after == '\0' || row.after == v)) return split - 1;
   }
   return split;
 }
@@ -197,6 +197,7 @@ bool gx0(int degree, char v, char next_vowel, std::string_view before, std::stri
   for (std::uint64_t rows = candidate_rows(degree, cluster); rows != 0; rows &= rows - 1) {
     const GradationRow& row = kGx1[std::countr_zero(rows)];
     if (row.degree != kAnyDegree && row.degree != degree) continue;
+    if (row.after != '\0' && row.after != v) continue;
     const char x = row.x != '\0' ? row.x : v;
     if (row.strong.own) {
       // Rows 42-48: the cluster does not alternate.

@@ -48,6 +48,7 @@ struct GradationRow {
   GradationCondition when = nullptr;    // further condition (nullptr: none)
   bool stop = false;                    // a match ends the search for further rows
   char x = '\0';                        // the letter standing for V in the form ('\0': V itself)
+  char after = '\0';                    // the V the row applies after ('\0': any)
 };
 
 // The 48 rows of gx1 in order.
