@@ -97,7 +97,7 @@ bool for_each_chain_segment(const Session& s, int m, int level, std::string_view
   const bool own_table = g == 0 || g == 2 || g == 4;  // u0, u2, u4; any other kind is in u1
   for (const RowIndex::IndexEntry& e : index_rows(s.startup, m, variant_segment)) {
     if (own_table ? e.ref.table != g : e.ref.table != 1) continue;
-    const IndexRowFields r = index_row_fields(s.startup, e.ref);
+    const IndexRowFields r = index_row_fields(e);
     if (!own_table && r.kind != g) continue;
     const int digit = (r.code / 10) % 10;
     if (!stoph(level, digit)) continue;

@@ -94,7 +94,7 @@ bool for_each_segment_match(const Session& s, int group, int k, int level,
   }
   if (k >= 12) return true;
   for (const RowIndex::IndexEntry& e : index_rows(s.startup, k, variant_stem)) {
-    const IndexRowFields r = index_row_fields(s.startup, e.ref);
+    const IndexRowFields r = index_row_fields(e);
     if (!kh1(level, r.kind) || r.key >= 1000) continue;
     const int reading = (r.code / 10) % 10;
     if (!stoph(level, reading)) continue;

@@ -15,7 +15,17 @@ using JunctionEntry = RowIndex::JunctionEntry;
 template <class Row>
 void add_rows(const Table<Row>& table, std::uint8_t id, std::vector<IndexEntry>& out) {
   for (std::size_t i = 0; i < table.size(); ++i) {
-    out.push_back({table[i].length, table[i].second, {id, static_cast<std::uint32_t>(i)}});
+    const Row& r = table[i];
+    int kind = id;
+    if constexpr (requires { r.kind; }) kind = r.kind;
+    out.push_back({r.length,
+                   r.second,
+                   {id, static_cast<std::uint32_t>(i)},
+                   kind,
+                   r.key,
+                   r.first,
+                   r.code,
+                   r.result});
   }
 }
 

@@ -27,10 +27,17 @@ struct IndexRowRef {
 // The rows of the tables sorted by their search key; equal keys keep the walk's order.
 class RowIndex {
  public:
+  // An index row's search key, where it stands, and the fields the searches read, kept here
+  // so that walking a key's rows touches no table.
   struct IndexEntry {
     int length = 0;
     std::string second;
     IndexRowRef ref;
+    int kind = 0;  // u1's own kind, else the table (0, 2 or 4)
+    int key = 0;
+    std::string first;
+    int code = 0;
+    int result = 0;
   };
   struct JunctionEntry {
     int table = 0;  // 0 for x, 1 for xd

@@ -88,7 +88,7 @@ struct StartupTables {
   mutable RowIndex index;
 };
 
-// The fields the searches read of the index row `ref` names, with the row's kind.
+// The fields the searches read of an index row, with the row's kind.
 struct IndexRowFields {
   int kind;
   int key;
@@ -96,13 +96,8 @@ struct IndexRowFields {
   int code;
   int result;
 };
-inline IndexRowFields index_row_fields(const StartupTables& t, IndexRowRef ref) {
-  if (ref.table == 1) {
-    const KindIndexRow& r = t.u1[ref.row];
-    return {r.kind, r.key, r.first, r.code, r.result};
-  }
-  const IndexRow& r = (ref.table == 0 ? t.u0 : ref.table == 2 ? t.u2 : t.u4)[ref.row];
-  return {ref.table, r.key, r.first, r.code, r.result};
+inline IndexRowFields index_row_fields(const RowIndex::IndexEntry& e) {
+  return {e.kind, e.key, e.first, e.code, e.result};
 }
 
 }  // namespace velimora
