@@ -16,12 +16,16 @@ namespace {
 // let the search recurse without end.
 constexpr int kMaxChainDepth = 24;
 
-// The chain extended by one segment (steps 4 to 14 of the chain search).
+// The first tests of a segment against the chain, which most segments fail: asked before the
+// call of extend.
+bool may_extend(const ChainRow& l, const ChainSegment& seg) {
+  return !seg.first.empty() && mcgs(seg.first[0], '\r', (seg.code / 100) % 10, 0, l.marks);
+}
+
+// The chain extended by one segment that may_extend let through (steps 4 to 14 of the chain
+// search).
 bool extend(Session& s, int pass, int level, std::string_view key, std::string_view variant,
             int depth, const ChainRow& l, int k, const ChainSegment& seg, ChainSink sink) {
-  if (seg.first.empty()) return true;
-  const char ch = seg.first[0];
-  if (!mcgs(ch, '\r', (seg.code / 100) % 10, 0, l.marks)) return true;
   if (!sxv(l.link_state, seg.result / 10000)) return true;
   int tail_start = l.tail_start;  // `pp0`
   if (seg.g2 == 4) {
@@ -123,11 +127,12 @@ bool findm(Session& s, int pass, int level, std::string_view key, std::string_vi
     const int k = s.q.nr[i].k;
     if (k <= 0 || k <= l.start - 12 || k > l.start) continue;
     const std::string_view variant_segment = v1.substr(static_cast<std::size_t>(k));
-    bool go_on = for_each_chain_segment(s, l.start - k, level, variant_segment, l.left_group,
-                                        l.reading_class, [&](const ChainSegment& seg) {
-                                          return extend(s, pass, level, key, variant, depth, l, k,
-                                                        seg, sink);
-                                        });
+    bool go_on =
+        for_each_chain_segment(s, l.start - k, level, variant_segment, l.left_group,
+                               l.reading_class, [&](const ChainSegment& seg) {
+                                 return !may_extend(l, seg) || extend(s, pass, level, key, variant,
+                                                                      depth, l, k, seg, sink);
+                               });
     if (!go_on) return false;
   }
   return true;
