@@ -81,7 +81,11 @@ void for_each_line_that_may_give_stems(const CachedFile& file, char letter, std:
   const std::string_view run_key = text.substr(0, kFewShared + 1);
   std::size_t run_begin = end;
   std::size_t run_end = end;
-  if (run_key.size() == kFewShared + 1) {
+  if (run_key.size() == kFewShared + 1 && first < end && key_at(first).starts_with(run_key) &&
+      key_at(end - 1).starts_with(run_key)) {
+    run_begin = first;  // all of the range, as its first and last lines are (a search by a
+    run_end = end;      // key of two letters or more)
+  } else if (run_key.size() == kFewShared + 1) {
     run_begin = first_not_below(first, end, [&](std::size_t n) { return key_at(n) < run_key; });
     run_end = first_not_below(run_begin, end,
                               [&](std::size_t n) { return key_at(n).starts_with(run_key); });
