@@ -1,7 +1,7 @@
 #include "wordlists/list_search.h"
 
+#include <algorithm>
 #include <array>
-#include <map>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -244,15 +244,24 @@ void match_line(Session& s, const ListSearch& q, const ChosenPartRow& part, cons
 // same hits again, which the hit store drops as repeats: such a line is matched only once.
 class MatchedLines {
  public:
-  // The marks of the part's lines (index: line number), all clear the first time.
+  // The marks of the part's lines (index: line number), all clear the first time; valid until
+  // the next call.
   std::vector<bool>& of(char letter, int part, std::size_t lines) {
-    std::vector<bool>& seen = seen_[{letter, part}];
-    if (seen.size() < lines + 1) seen.resize(lines + 1);
-    return seen;
+    auto it = std::find_if(parts_.begin(), parts_.end(),
+                           [&](const Part& p) { return p.letter == letter && p.number == part; });
+    if (it == parts_.end()) it = parts_.insert(parts_.end(), Part{letter, part, {}});
+    if (it->seen.size() < lines + 1) it->seen.resize(lines + 1);
+    return it->seen;
   }
 
  private:
-  std::map<std::pair<char, int>, std::vector<bool>> seen_;
+  // A search reads a dozen parts or so: a list is found faster than a tree.
+  struct Part {
+    char letter;
+    int number;
+    std::vector<bool> seen;
+  };
+  std::vector<Part> parts_;
 };
 
 // Which lines of a part can give a hit in the search at all; the others are counted but
