@@ -189,13 +189,24 @@ const RecordKind* kind_named(std::string_view name) {
   return nullptr;
 }
 
-// Reads a well-formed line of a known record name straight into args, field by field; false
-// for anything else, which the full parse then reports.
-const RecordKind* read_fields(std::string_view line, Args& args) {
+// Whether a name is the name of `kind`: the names are a few letters, so comparing them here
+// costs less than the call a comparison of two views makes.
+bool names(const RecordKind* kind, std::string_view name) {
+  if (kind == nullptr || kind->name.size() != name.size()) return false;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    if (kind->name[i] != name[i]) return false;
+  }
+  return true;
+}
+
+// Reads a well-formed line of a known record name straight into args, field by field; null
+// for anything else, which the full parse then reports. `last` is the kind of the line before:
+// the records of a file come in runs of one name.
+const RecordKind* read_fields(std::string_view line, Args& args, const RecordKind* last) {
   RecordCursor cursor(line);
   std::string_view name;
   if (!cursor.name(name)) return nullptr;
-  const RecordKind* kind = kind_named(name);
+  const RecordKind* kind = names(last, name) ? last : kind_named(name);
   if (kind == nullptr || !cursor.open()) return nullptr;
   for (std::size_t i = 0; i < kind->fields.size(); ++i) {
     if (i > 0 && !cursor.comma()) return nullptr;
@@ -288,11 +299,13 @@ void make_room_for(std::string_view text, StartupTables& tables) {
 Status load_startup_records(std::string_view path, StartupTables& tables) {
   int records = 0;
   Args args;  // reused for every line
+  const RecordKind* last = nullptr;
   Status s = load_record_lines(
       path,
       [&](std::string_view line) {
         ++records;
-        if (const RecordKind* kind = read_fields(line, args)) {
+        if (const RecordKind* kind = read_fields(line, args, last)) {
+          last = kind;
           return add_checked(tables, *kind, args);
         }
         Result<Record> r = parse_record(line);

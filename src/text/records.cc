@@ -1,7 +1,5 @@
 #include "text/records.h"
 
-#include <limits>
-
 #include "text/charclass.h"
 #include "text/files.h"
 #include "text/primitives.h"
@@ -30,84 +28,28 @@ bool RecordCursor::record(Record& r) {
   return true;
 }
 
-bool RecordCursor::name(std::string_view& out) {
-  skip_blanks();
-  const std::size_t start = pos_;
-  while (pos_ < s_.size() && (is_letter(s_[pos_]) || is_digit(s_[pos_]) || s_[pos_] == '_')) {
-    ++pos_;
-  }
-  out = s_.substr(start, pos_ - start);
-  if (out.empty() || !is_letter(out[0])) return failed("a record name");
-  return true;
+bool RecordCursor::failed(const char* expected) {
+  why_ = "column " + std::to_string(pos_ + 1) + ": expected " + expected;
+  return false;
 }
 
-bool RecordCursor::open() {
-  skip_blanks();
-  return eat('(') || failed("'('");
+bool RecordCursor::failed_at(std::size_t at, const char* expected) {
+  pos_ = at;
+  return failed(expected);
 }
 
-bool RecordCursor::comma() {
-  skip_blanks();
-  return eat(',') || failed("','");
-}
-
-bool RecordCursor::close() {
-  skip_blanks();
-  if (!eat(')')) return failed("')'");
-  skip_blanks();
-  return pos_ == s_.size() || failed("the end of the line");
-}
-
-bool RecordCursor::integer(long long& out) {
-  skip_blanks();
-  if (pos_ < s_.size() && (s_[pos_] == '-' || is_digit(s_[pos_]))) return read_integer(out);
-  return failed("an integer");
-}
-
-bool RecordCursor::text(std::string_view& out, std::string& unescaped) {
-  skip_blanks();
+// A text that holds escapes, or none where one was expected.
+bool RecordCursor::escaped_text(std::string_view& out, std::string& unescaped) {
   if (pos_ >= s_.size() || s_[pos_] != '"') return failed("a text");
-  std::size_t end = pos_ + 1;
-  while (end < s_.size() && s_[end] != '"' && s_[end] != '\\')
-    ++end;
-  if (end < s_.size() && s_[end] == '"') {
-    out = s_.substr(pos_ + 1, end - pos_ - 1);
-    pos_ = end + 1;
-    return true;
-  }
   unescaped.clear();
   if (!read_text(unescaped)) return false;
   out = unescaped;
   return true;
 }
 
-bool RecordCursor::character(char& out) {
-  skip_blanks();
-  if (pos_ < s_.size() && s_[pos_] == '\'') return read_character(out);
-  return failed("a character");
-}
-
-bool RecordCursor::failed(const char* expected) {
-  why_ = "column " + std::to_string(pos_ + 1) + ": expected " + expected;
-  return false;
-}
-
 bool RecordCursor::failed_depth() {
   why_ = "column " + std::to_string(pos_ + 1) + ": lists nested deeper than " +
          std::to_string(kMaxListDepth);
-  return false;
-}
-
-void RecordCursor::skip_blanks() {
-  while (pos_ < s_.size() && s_[pos_] <= ' ' && is_space(s_[pos_]))
-    ++pos_;
-}
-
-bool RecordCursor::eat(char c) {
-  if (pos_ < s_.size() && s_[pos_] == c) {
-    ++pos_;
-    return true;
-  }
   return false;
 }
 
@@ -159,27 +101,6 @@ bool RecordCursor::term(Term& t) {
     return read_integer(t.integer);
   }
   return failed("an integer, a text, a character or a list");
-}
-
-// An optional '-' and digits whose value fits an int.
-bool RecordCursor::read_integer(long long& out) {
-  constexpr long long kMax = std::numeric_limits<int>::max();
-  const std::size_t start = pos_;
-  const bool negative = s_[pos_] == '-';
-  if (negative) ++pos_;
-  const std::size_t digits = pos_;
-  long long value = 0;
-  while (pos_ < s_.size() && is_digit(s_[pos_])) {
-    value = value * 10 + (s_[pos_++] - '0');
-    if (value > kMax + 1) break;
-  }
-  if (negative) value = -value;
-  if (pos_ == digits || value > kMax || value < -kMax - 1) {
-    pos_ = start;
-    return failed("an integer");
-  }
-  out = value;
-  return true;
 }
 
 // From the opening '"'; appends to out.

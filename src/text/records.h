@@ -3,10 +3,12 @@
 #define VELIMORA_TEXT_RECORDS_H_
 
 #include <functional>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "text/charclass.h"
 #include "text/status.h"
 
 namespace velimora {
@@ -55,6 +57,8 @@ class RecordCursor {
  private:
   bool failed(const char* expected);
   bool failed_depth();
+  bool failed_at(std::size_t at, const char* expected);  // pos_ back to `at` first
+  bool escaped_text(std::string_view& out, std::string& unescaped);
   void skip_blanks();
   bool eat(char c);
   bool arguments(char close, std::vector<Term>& out, std::size_t& count);
@@ -68,6 +72,102 @@ class RecordCursor {
   int depth_ = 0;  // lists open at pos_
   std::string why_;
 };
+
+// The steps below are inline: a loader reads every field of every record through them, and a
+// call per step cost more than the step. Only the failures and the rare forms (escapes) are
+// out of line.
+
+inline void RecordCursor::skip_blanks() {
+  while (pos_ < s_.size() && s_[pos_] <= ' ' && is_space(s_[pos_]))
+    ++pos_;
+}
+
+inline bool RecordCursor::eat(char c) {
+  if (pos_ < s_.size() && s_[pos_] == c) {
+    ++pos_;
+    return true;
+  }
+  return false;
+}
+
+inline bool RecordCursor::name(std::string_view& out) {
+  skip_blanks();
+  const std::size_t start = pos_;
+  while (pos_ < s_.size() && (is_letter(s_[pos_]) || is_digit(s_[pos_]) || s_[pos_] == '_')) {
+    ++pos_;
+  }
+  out = s_.substr(start, pos_ - start);
+  if (out.empty() || !is_letter(out[0])) return failed("a record name");
+  return true;
+}
+
+inline bool RecordCursor::open() {
+  skip_blanks();
+  return eat('(') || failed("'('");
+}
+
+inline bool RecordCursor::comma() {
+  skip_blanks();
+  return eat(',') || failed("','");
+}
+
+inline bool RecordCursor::close() {
+  skip_blanks();
+  if (!eat(')')) return failed("')'");
+  skip_blanks();
+  return pos_ == s_.size() || failed("the end of the line");
+}
+
+inline bool RecordCursor::integer(long long& out) {
+  skip_blanks();
+  if (pos_ < s_.size() && (s_[pos_] == '-' || is_digit(s_[pos_]))) return read_integer(out);
+  return failed("an integer");
+}
+
+inline bool RecordCursor::text(std::string_view& out, std::string& unescaped) {
+  skip_blanks();
+  const char* const line = s_.data();
+  const std::size_t n = s_.size();
+  if (pos_ < n && line[pos_] == '"') {
+    std::size_t end = pos_ + 1;
+    while (end < n && line[end] != '"' && line[end] != '\\')
+      ++end;
+    if (end < n && line[end] == '"') {
+      out = std::string_view(line + pos_ + 1, end - pos_ - 1);
+      pos_ = end + 1;
+      return true;
+    }
+  }
+  return escaped_text(out, unescaped);
+}
+
+inline bool RecordCursor::character(char& out) {
+  skip_blanks();
+  if (pos_ < s_.size() && s_[pos_] == '\'') return read_character(out);
+  return failed("a character");
+}
+
+// An optional '-' and digits whose value fits an int; from the sign or the first digit.
+inline bool RecordCursor::read_integer(long long& out) {
+  constexpr long long kMax = std::numeric_limits<int>::max();
+  const char* const line = s_.data();
+  const std::size_t n = s_.size();
+  const std::size_t start = pos_;
+  const bool negative = line[start] == '-';
+  const std::size_t digits = start + (negative ? 1 : 0);
+  std::size_t at = digits;
+  long long value = 0;
+  // Past kMax + 1 the value can only fail; stopping there keeps it from overflowing.
+  while (at < n && is_digit(line[at]) && value <= kMax + 1) {
+    value = value * 10 + (line[at] - '0');
+    ++at;
+  }
+  if (negative) value = -value;
+  if (at == digits || value > kMax || value < -kMax - 1) return failed_at(start, "an integer");
+  pos_ = at;
+  out = value;
+  return true;
+}
 
 // Receives each line that holds a record, without its line end; an error stops the load.
 using RecordLineSink = std::function<Status(std::string_view line)>;
