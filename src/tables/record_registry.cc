@@ -1,6 +1,7 @@
 #include "tables/record_registry.h"
 
 #include <array>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -271,23 +272,31 @@ std::string_view leading_name(std::string_view line) {
   return line.substr(start, end - start);
 }
 
+// Whether the line begins with the name of `kind` and a character that ends a name.
+bool begins_with_name(std::string_view line, const RecordKind* kind) {
+  if (kind == nullptr || line.size() < kind->name.size()) return false;
+  const std::string_view head = line.substr(0, kind->name.size());
+  if (!names(kind, head)) return false;
+  if (line.size() == head.size()) return true;
+  const char next = line[head.size()];
+  return !(is_letter(next) || is_digit(next) || next == '_');
+}
+
 // Makes room in each table for the records the text names for it: a table grown a row at a
 // time would move its rows again and again, and a short-lived program pays for every page that
-// touches.
+// touches. A line of the name of the line before is counted without taking its name apart.
 void make_room_for(std::string_view text, StartupTables& tables) {
   std::array<std::size_t, std::size(kKinds)> wanted{};
-  std::string_view last_name;  // the records of a file come in runs of one name
-  const RecordKind* last_kind = nullptr;
-  for (std::size_t start = 0; start < text.size();) {
-    std::size_t end = text.find('\n', start);
-    if (end == text.npos) end = text.size();
-    const std::string_view name = leading_name(text.substr(start, end - start));
-    if (name != last_name) {
-      last_name = name;
-      last_kind = kind_named(name);
-    }
-    if (last_kind != nullptr) ++wanted[static_cast<std::size_t>(last_kind - kKinds)];
-    start = end + 1;
+  const RecordKind* last = nullptr;  // the records of a file come in runs of one name
+  const char* at = text.data();
+  const char* const end = at + text.size();
+  while (at < end) {
+    const void* newline = std::memchr(at, '\n', static_cast<std::size_t>(end - at));
+    const char* const line_end = newline != nullptr ? static_cast<const char*>(newline) : end;
+    const std::string_view line(at, static_cast<std::size_t>(line_end - at));
+    if (!begins_with_name(line, last)) last = kind_named(leading_name(line));
+    if (last != nullptr) ++wanted[static_cast<std::size_t>(last - kKinds)];
+    at = line_end + 1;
   }
   for (std::size_t k = 0; k < std::size(kKinds); ++k) {
     if (wanted[k] > 0) kKinds[k].make_room(tables, wanted[k]);
