@@ -3,6 +3,7 @@
 #include <array>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "inflection/danish_paradigm.h"
@@ -69,9 +70,12 @@ Result<DanishUseRow> danish_uses(int key, std::string_view names) {
   return row;
 }
 
-Status check_du(const Args& a) {
+// A `du` record's uses are read once, for the check and the row alike.
+Status add_du(StartupTables& t, const Args& a) {
   Result<DanishUseRow> uses = danish_uses(int_at(a, 0), a.text[1]);
-  return uses ? Status() : Status(Error{uses.error()});
+  if (!uses) return Error{uses.error()};
+  t.du.add(std::move(*uses));
+  return Status();
 }
 
 // Makes room in the table for n more rows.
@@ -81,14 +85,14 @@ void make_room(StartupTables& t, std::size_t n) {
 }
 
 // A start-up table: its record name, its fields (i integer, t text, c character), how a
-// checked record is added, how room is made for more, and (for some) a check of the values
-// themselves.
+// checked record is added, how room is made for more, and (for some) how a record whose
+// values themselves can be wrong is checked and added in one go, in place of `add`.
 struct RecordKind {
   std::string_view name;
   std::string_view fields;
   void (*add)(StartupTables&, const Args&);
   void (*make_room)(StartupTables&, std::size_t);
-  Status (*check)(const Args&) = nullptr;
+  Status (*add_if_valid)(StartupTables&, const Args&) = nullptr;
 };
 
 constexpr RecordKind kKinds[] = {
@@ -147,10 +151,9 @@ constexpr RecordKind kKinds[] = {
      .make_room = make_room<&StartupTables::pos>},
     {.name = "du",
      .fields = "it",
-     .add = [](StartupTables& t,
-               const Args& a) { t.du.add(*danish_uses(int_at(a, 0), a.text[1])); },
+     .add = nullptr,
      .make_room = make_room<&StartupTables::du>,
-     .check = check_du},
+     .add_if_valid = add_du},
 };
 
 Term::Kind kind_of(char field) {
@@ -174,9 +177,7 @@ std::string signature(const RecordKind& k) {
 }
 
 Status add_checked(StartupTables& tables, const RecordKind& k, const Args& args) {
-  if (k.check != nullptr) {
-    if (Status s = k.check(args); !s) return s;
-  }
+  if (k.add_if_valid != nullptr) return k.add_if_valid(tables, args);
   k.add(tables, args);
   return Status();
 }
