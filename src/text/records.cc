@@ -207,7 +207,8 @@ Status load_record_lines(std::string_view path, const RecordLineSink& sink,
       if (line.ends_with('\r')) line.remove_suffix(1);
     }
     ++number;
-    if (has_token(line)) {
+    // A line that begins with a letter holds a token; only others are asked.
+    if ((!line.empty() && is_letter(line[0])) || has_token(line)) {
       if (Status s = sink(line); !s) {
         return Error{native_path(path) + ": byte " + std::to_string(start) + " (line " +
                      std::to_string(number) + "): " + s.error()};

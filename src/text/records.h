@@ -107,6 +107,12 @@ inline bool RecordCursor::open() {
 }
 
 inline bool RecordCursor::comma() {
+  // The data compiler writes ", " between arguments: both at once, and the blank need not be
+  // skipped by the next step.
+  if (pos_ + 1 < s_.size() && s_[pos_] == ',' && s_[pos_ + 1] == ' ') {
+    pos_ += 2;
+    return true;
+  }
   skip_blanks();
   return eat(',') || failed("','");
 }
