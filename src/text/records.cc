@@ -2,7 +2,6 @@
 
 #include "text/charclass.h"
 #include "text/files.h"
-#include "text/primitives.h"
 
 namespace velimora {
 namespace {
@@ -191,33 +190,20 @@ Result<Record> parse_record(std::string_view line) {
   return r;
 }
 
-Status load_record_lines(std::string_view path, const RecordLineSink& sink,
-                         const RecordTextSink& before) {
+namespace records_detail {
+
+Result<std::string> file_text(std::string_view path) {
   Result<std::string> text = read_whole_file(path);
   if (!text) return Error{native_path(path) + ": cannot be opened"};
-  const std::string_view all = *text;
-  if (before) before(all);
-  int number = 0;
-  for (std::size_t start = 0; start < all.size();) {
-    const std::size_t newline = all.find('\n', start);
-    const std::size_t next = newline == all.npos ? all.size() : newline + 1;
-    std::string_view line = all.substr(start, next - start);
-    if (newline != all.npos) {
-      line.remove_suffix(1);
-      if (line.ends_with('\r')) line.remove_suffix(1);
-    }
-    ++number;
-    // A line that begins with a letter holds a token; only others are asked.
-    if ((!line.empty() && is_letter(line[0])) || has_token(line)) {
-      if (Status s = sink(line); !s) {
-        return Error{native_path(path) + ": byte " + std::to_string(start) + " (line " +
-                     std::to_string(number) + "): " + s.error()};
-      }
-    }
-    start = next;
-  }
-  return Status();
+  return text;
 }
+
+Error line_error(std::string_view path, std::size_t start, int number, const std::string& why) {
+  return Error{native_path(path) + ": byte " + std::to_string(start) + " (line " +
+               std::to_string(number) + "): " + why};
+}
+
+}  // namespace records_detail
 
 Status load_records(std::string_view path, const RecordSink& sink) {
   Record record;  // reused for every line

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "text/charclass.h"
+#include "text/primitives.h"
 #include "text/status.h"
 
 namespace velimora {
@@ -175,17 +176,50 @@ inline bool RecordCursor::read_integer(long long& out) {
   return true;
 }
 
-// Receives each line that holds a record, without its line end; an error stops the load.
-using RecordLineSink = std::function<Status(std::string_view line)>;
+namespace records_detail {
+// The whole text of a record file; the error names the file.
+Result<std::string> file_text(std::string_view path);
+// A sink's error, naming the file, the byte position of the line and its line number.
+Error line_error(std::string_view path, std::size_t start, int number, const std::string& why);
+}  // namespace records_detail
 
-// Receives a record file's whole text before its lines, so that a loader can size its tables.
-using RecordTextSink = std::function<void(std::string_view text)>;
+// `load_record_lines`: the lines of the file that are not blank, without their line ends, to
+// `sink` (a callable `Status(std::string_view line)`) in file order; `before` (a callable
+// `void(std::string_view text)`) is given the file's whole text first, so that a loader can size
+// its tables. An error from the sink stops the load and comes back naming the file, the byte
+// position of that line and its line number. A template, so that a loader's handling of a line
+// is compiled into the loop over the lines.
+template <class LineSink, class TextSink>
+Status load_record_lines(std::string_view path, const LineSink& sink, const TextSink& before) {
+  Result<std::string> text = records_detail::file_text(path);
+  if (!text) return Error{text.error()};
+  const std::string_view all = *text;
+  before(all);
+  int number = 0;
+  for (std::size_t start = 0; start < all.size();) {
+    const std::size_t newline = all.find('\n', start);
+    const std::size_t next = newline == all.npos ? all.size() : newline + 1;
+    std::string_view line = all.substr(start, next - start);
+    if (newline != all.npos) {
+      line.remove_suffix(1);
+      if (line.ends_with('\r')) line.remove_suffix(1);
+    }
+    ++number;
+    // A line that begins with a letter holds a token; only others are asked.
+    if ((!line.empty() && is_letter(line[0])) || has_token(line)) {
+      if (Status s = sink(line); !s) {
+        return records_detail::line_error(path, start, number, s.error());
+      }
+    }
+    start = next;
+  }
+  return Status();
+}
 
-// `load_record_lines`: the lines of the file that are not blank, in file order. An error from
-// the sink stops the load and comes back naming the file, the byte position of that line and
-// its line number.
-Status load_record_lines(std::string_view path, const RecordLineSink& sink,
-                         const RecordTextSink& before = nullptr);
+template <class LineSink>
+Status load_record_lines(std::string_view path, const LineSink& sink) {
+  return load_record_lines(path, sink, [](std::string_view) {});
+}
 
 // Receives each parsed record; an error (unknown name, arguments that do not fit) stops the
 // load.
