@@ -210,12 +210,13 @@ const RecordKind* read_fields(std::string_view line, Args& args, const RecordKin
   if (!cursor.name(name)) return nullptr;
   const RecordKind* kind = names(last, name) ? last : kind_named(name);
   if (kind == nullptr || !cursor.open()) return nullptr;
-  for (std::size_t i = 0; i < kind->fields.size(); ++i) {
+  const std::string_view fields = kind->fields;  // held here: the writes to args could alias it
+  for (std::size_t i = 0; i < fields.size(); ++i) {
     if (i > 0 && !cursor.comma()) return nullptr;
     long long value = 0;
     char one = 0;
     bool ok = false;
-    switch (kind_of(kind->fields[i])) {
+    switch (kind_of(fields[i])) {
       case Term::Kind::kInteger:
         ok = cursor.integer(value);
         break;

@@ -119,6 +119,10 @@ inline bool RecordCursor::comma() {
 }
 
 inline bool RecordCursor::close() {
+  if (pos_ + 1 == s_.size() && s_[pos_] == ')') {  // the ')' that ends the line, as written
+    ++pos_;
+    return true;
+  }
   skip_blanks();
   if (!eat(')')) return failed("')'");
   skip_blanks();
