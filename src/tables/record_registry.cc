@@ -182,15 +182,6 @@ Status add_checked(StartupTables& tables, const RecordKind& k, const Args& args)
   return Status();
 }
 
-// The table of this record name; null for none.
-const RecordKind* kind_named(std::string_view name) {
-  for (const RecordKind& k : kKinds) {
-    // Length and last letter tell the names apart before the whole names are compared.
-    if (k.name.size() == name.size() && k.name.back() == name.back() && k.name == name) return &k;
-  }
-  return nullptr;
-}
-
 // Whether a name is the name of `kind`: the names are a few letters, so comparing them here
 // costs less than the call a comparison of two views makes.
 bool names(const RecordKind* kind, std::string_view name) {
@@ -201,14 +192,38 @@ bool names(const RecordKind* kind, std::string_view name) {
   return true;
 }
 
+// The table of this record name; null for none.
+const RecordKind* kind_named(std::string_view name) {
+  for (const RecordKind& k : kKinds) {
+    if (names(&k, name)) return &k;
+  }
+  return nullptr;
+}
+
+// The kinds of the last two record names looked up: the records of a file come in runs of one
+// name, and the runs of two names may alternate (a `du` after every few `u0`).
+class RecentKinds {
+ public:
+  const RecordKind* last() const { return last_; }
+  const RecordKind* find(std::string_view name) {
+    if (names(last_, name)) return last_;
+    std::swap(last_, other_);
+    if (!names(last_, name)) last_ = kind_named(name);
+    return last_;
+  }
+
+ private:
+  const RecordKind* last_ = nullptr;
+  const RecordKind* other_ = nullptr;
+};
+
 // Reads a well-formed line of a known record name straight into args, field by field; null
-// for anything else, which the full parse then reports. `last` is the kind of the line before:
-// the records of a file come in runs of one name.
-const RecordKind* read_fields(std::string_view line, Args& args, const RecordKind* last) {
+// for anything else, which the full parse then reports.
+const RecordKind* read_fields(std::string_view line, Args& args, RecentKinds& recent) {
   RecordCursor cursor(line);
   std::string_view name;
   if (!cursor.name(name)) return nullptr;
-  const RecordKind* kind = names(last, name) ? last : kind_named(name);
+  const RecordKind* kind = recent.find(name);
   if (kind == nullptr || !cursor.open()) return nullptr;
   const std::string_view fields = kind->fields;  // held here: the writes to args could alias it
   for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -289,15 +304,16 @@ bool begins_with_name(std::string_view line, const RecordKind* kind) {
 // touches. A line of the name of the line before is counted without taking its name apart.
 void make_room_for(std::string_view text, StartupTables& tables) {
   std::array<std::size_t, std::size(kKinds)> wanted{};
-  const RecordKind* last = nullptr;  // the records of a file come in runs of one name
+  RecentKinds recent;
   const char* at = text.data();
   const char* const end = at + text.size();
   while (at < end) {
     const void* newline = std::memchr(at, '\n', static_cast<std::size_t>(end - at));
     const char* const line_end = newline != nullptr ? static_cast<const char*>(newline) : end;
     const std::string_view line(at, static_cast<std::size_t>(line_end - at));
-    if (!begins_with_name(line, last)) last = kind_named(leading_name(line));
-    if (last != nullptr) ++wanted[static_cast<std::size_t>(last - kKinds)];
+    const RecordKind* kind =
+        begins_with_name(line, recent.last()) ? recent.last() : recent.find(leading_name(line));
+    if (kind != nullptr) ++wanted[static_cast<std::size_t>(kind - kKinds)];
     at = line_end + 1;
   }
   for (std::size_t k = 0; k < std::size(kKinds); ++k) {
@@ -310,13 +326,12 @@ void make_room_for(std::string_view text, StartupTables& tables) {
 Status load_startup_records(std::string_view path, StartupTables& tables) {
   int records = 0;
   Args args;  // reused for every line
-  const RecordKind* last = nullptr;
+  RecentKinds recent;
   Status s = load_record_lines(
       path,
       [&](std::string_view line) {
         ++records;
-        if (const RecordKind* kind = read_fields(line, args, last)) {
-          last = kind;
+        if (const RecordKind* kind = read_fields(line, args, recent)) {
           return add_checked(tables, *kind, args);
         }
         Result<Record> r = parse_record(line);
