@@ -231,11 +231,12 @@ const RecordKind* read_fields(std::string_view line, Args& args, RecentKinds& re
     long long value = 0;
     char one = 0;
     bool ok = false;
-    switch (kind_of(fields[i])) {
-      case Term::Kind::kInteger:
+    switch (fields[i]) {  // the letters of kind_of
+      case 'i':
         ok = cursor.integer(value);
+        args.integer[i] = static_cast<int>(value);
         break;
-      case Term::Kind::kText:
+      case 't':
         ok = cursor.text(args.text[i], args.unescaped[i]);
         break;
       default:
@@ -245,7 +246,6 @@ const RecordKind* read_fields(std::string_view line, Args& args, RecentKinds& re
         break;
     }
     if (!ok) return nullptr;
-    args.integer[i] = static_cast<int>(value);
   }
   return cursor.close() ? kind : nullptr;
 }

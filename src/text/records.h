@@ -173,10 +173,9 @@ inline bool RecordCursor::read_integer(long long& out) {
     value = value * 10 + (line[at] - '0');
     ++at;
   }
-  if (negative) value = -value;
-  if (at == digits || value > kMax || value < -kMax - 1) return failed_at(start, "an integer");
+  if (at == digits || value > (negative ? kMax + 1 : kMax)) return failed_at(start, "an integer");
   pos_ = at;
-  out = value;
+  out = negative ? -value : value;
   return true;
 }
 

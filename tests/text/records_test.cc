@@ -45,6 +45,40 @@ TEST(ParseRecord, RejectsMalformedLinesNamingTheColumn) {
   }
 }
 
+// An integer fits an int or is refused, on both sides and however many leading zeros it has;
+// the loader's own reader of known layouts and the full parse agree.
+TEST(RecordCursor, IntegersAtTheEdgesOfAnInt) {
+  static const struct {
+    const char* text;
+    bool ok;
+    long long value;
+  } kCases[] = {
+      {"2147483647", true, 2147483647},
+      {"2147483648", false, 0},
+      {"-2147483648", true, -2147483648LL},
+      {"-2147483649", false, 0},
+      {"000000000000002147483647", true, 2147483647},
+      {"-0", true, 0},
+      {"99999999999999999999999", false, 0},
+      {"-", false, 0},
+  };
+  for (const auto& c : kCases) {
+    long long value = 0;
+    RecordCursor cursor(c.text);
+    EXPECT_EQ(cursor.integer(value), c.ok) << c.text;
+    if (c.ok) {
+      EXPECT_EQ(value, c.value) << c.text;
+    } else {
+      EXPECT_EQ(cursor.why(), "column 1: expected an integer") << c.text;
+    }
+    Result<Record> r = parse_record(std::string("n(") + c.text + ")");
+    EXPECT_EQ(static_cast<bool>(r), c.ok) << c.text;
+    if (r) {
+      EXPECT_EQ(r->args[0].integer, c.value) << c.text;
+    }
+  }
+}
+
 TEST(ParseRecord, DeepNestingIsAnErrorNotACrash) {
   // 30,000 levels once overflowed the stack of the recursive parser.
   struct Case {
