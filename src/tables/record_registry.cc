@@ -221,9 +221,12 @@ class RecentKinds {
 // for anything else, which the full parse then reports.
 const RecordKind* read_fields(std::string_view line, Args& args, RecentKinds& recent) {
   RecordCursor cursor(line);
-  std::string_view name;
-  if (!cursor.name(name)) return nullptr;
-  const RecordKind* kind = recent.find(name);
+  const RecordKind* kind = recent.last();
+  if (kind == nullptr || !cursor.name_is(kind->name)) {
+    std::string_view name;
+    if (!cursor.name(name)) return nullptr;
+    kind = recent.find(name);
+  }
   if (kind == nullptr || !cursor.open()) return nullptr;
   const std::string_view fields = kind->fields;  // held here: the writes to args could alias it
   for (std::size_t i = 0; i < fields.size(); ++i) {

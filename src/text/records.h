@@ -45,6 +45,9 @@ class RecordCursor {
   bool record(Record& r);
 
   bool name(std::string_view& out);
+  // Takes the name when it is `expected` (a name, such as the one of the line before); false,
+  // and nothing taken but blanks, for any other name.
+  bool name_is(std::string_view expected);
   bool open();   // the '(' after the name
   bool comma();  // the ',' between two arguments
   bool close();  // the ')' that ends the arguments, and nothing after it
@@ -99,6 +102,20 @@ inline bool RecordCursor::name(std::string_view& out) {
   }
   out = s_.substr(start, pos_ - start);
   if (out.empty() || !is_letter(out[0])) return failed("a record name");
+  return true;
+}
+
+inline bool RecordCursor::name_is(std::string_view expected) {
+  skip_blanks();
+  if (s_.size() - pos_ < expected.size()) return false;
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    if (s_[pos_ + i] != expected[i]) return false;
+  }
+  const std::size_t end = pos_ + expected.size();
+  if (end < s_.size() && (is_letter(s_[end]) || is_digit(s_[end]) || s_[end] == '_')) {
+    return false;
+  }
+  pos_ = end;
   return true;
 }
 

@@ -79,6 +79,31 @@ TEST(RecordCursor, IntegersAtTheEdgesOfAnInt) {
   }
 }
 
+// name_is takes only a whole name: one that goes on is another name, read in full after.
+TEST(RecordCursor, NameIsTakesOnlyTheWholeName) {
+  static const struct {
+    const char* line;
+    const char* expected;
+    bool is;
+    const char* name;  // what name() reads after a false
+  } kCases[] = {
+      {"u0(1)", "u0", true, ""},      {"  u0 (1)", "u0", true, ""}, {"x(2)", "x", true, ""},
+      {"u01(1)", "u0", false, "u01"}, {"xd(1)", "x", false, "xd"},  {"x_(1)", "x", false, "x_"},
+      {"u", "u0", false, "u"},        {"u1(1)", "u0", false, "u1"},
+  };
+  for (const auto& c : kCases) {
+    RecordCursor cursor(c.line);
+    EXPECT_EQ(cursor.name_is(c.expected), c.is) << c.line;
+    if (c.is) {
+      EXPECT_TRUE(cursor.open()) << c.line;
+    } else {
+      std::string_view name;
+      EXPECT_TRUE(cursor.name(name)) << c.line;
+      EXPECT_EQ(name, c.name) << c.line;
+    }
+  }
+}
+
 TEST(ParseRecord, DeepNestingIsAnErrorNotACrash) {
   // 30,000 levels once overflowed the stack of the recursive parser.
   struct Case {
