@@ -59,7 +59,16 @@ char32_t cp1252_to_unicode(unsigned char b) {
 std::string cp1252_to_utf8(std::string_view s) {
   std::string out;
   out.reserve(s.size() + s.size() / 8);
-  for (char c : s) append_utf8(out, cp1252_to_unicode(static_cast<unsigned char>(c)));
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    // A run of ASCII, most of any text, is the same in both: copied at once.
+    std::size_t end = i;
+    while (end < s.size() && static_cast<unsigned char>(s[end]) < 0x80)
+      ++end;
+    out.append(s.substr(i, end - i));
+    if (end == s.size()) break;
+    i = end;
+    append_utf8(out, cp1252_to_unicode(static_cast<unsigned char>(s[i])));
+  }
   return out;
 }
 
