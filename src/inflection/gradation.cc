@@ -165,12 +165,19 @@ bool may_be_x(int degree, char v, std::string_view cluster, char c) {
   return false;
 }
 
-}  // namespace
-
-std::size_t stav_least_kept(std::string_view base) {
+// Where stav splits its base: just behind its last vowel (scanning from the end); 0 for a base
+// without a vowel.
+std::size_t behind_last_vowel(std::string_view base) {
   std::size_t split = base.size();
   while (split > 0 && !kSplitterVowels.contains(base[split - 1]))
     --split;
+  return split;
+}
+
+}  // namespace
+
+std::size_t stav_least_kept(std::string_view base) {
+  const std::size_t split = behind_last_vowel(base);
   if (split == 0) return 0;
   const char v = base[split - 1];
   const std::string_view cluster = base.substr(split);
@@ -235,8 +242,7 @@ bool si(std::string_view a, std::string_view d) { return d != "j" || a.starts_wi
 bool stav(int flag, int degree, std::string_view base, std::string_view form,
           std::string_view next_vowel, StavSink sink) {
   // 1. The last vowel of the base (scanning from the end).
-  std::size_t split = base.size();
-  while (split > 0 && !kSplitterVowels.contains(base[split - 1])) --split;
+  const std::size_t split = behind_last_vowel(base);
 
   if (split == 0) {
     // 3. No vowel in the base.

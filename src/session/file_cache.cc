@@ -222,10 +222,13 @@ int FileCache::folder_fd(Folder& folder) {
     folder.device = static_cast<std::uint64_t>(opened.st_dev);
     folder.inode = static_cast<std::uint64_t>(opened.st_ino);
   }
-  folder.wd = -1;
-  folder.watch_tried = false;
-  folder.stirred = generation_;  // what was looked at before is looked at again
-  if (again) watch_folder(folder);
+  if (again) {
+    watch_folder(folder);
+  } else {  // not watched yet: what was looked at before is looked at again
+    folder.wd = -1;
+    folder.watch_tried = false;
+    folder.stirred = generation_;
+  }
   return folder.fd;
 }
 

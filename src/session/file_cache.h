@@ -9,8 +9,8 @@
 // On a local file system a query does not even look at each file: from the second query that
 // looks in a folder on, the folder and each file read from it are watched (inotify), and a
 // file is looked at again only when something happened in its folder or to the file since it
-// was last looked at. Writes through a shared
-// memory mapping are not reported by the kernel and so are not seen until such an event.
+// was last looked at. Writes through a shared memory mapping are not reported by the kernel
+// and so are not seen until such an event.
 #ifndef VELIMORA_SESSION_FILE_CACHE_H_
 #define VELIMORA_SESSION_FILE_CACHE_H_
 

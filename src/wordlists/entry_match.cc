@@ -188,10 +188,6 @@ bool whole_part_way(Session& s, const EntryLine& e, const EntryHitSink& sink) {
   return sink(plain_hit(kind, "", 0));
 }
 
-}  // namespace
-
-namespace {
-
 // The fewest first letters of the head that a text sharing fewer than all of them must share
 // for the variant (which begins with the head) to give a stem that begins the text, each way
 // tested as the matcher does; the head's length when no fewer may.
