@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <ranges>
 #include <vector>
 
 #include "text/word_helpers.h"
@@ -52,13 +51,20 @@ const std::vector<std::uint32_t>& few_shared_lines(const CachedFile& file, char 
   return facts.numbers;
 }
 
-// The first line n in first … end-1 for which `holds` is false, where it holds for a beginning
-// of the range only (a bound tested on ascending keys); end when it holds for all.
-template <class Holds>
-std::size_t first_failing(std::size_t first, std::size_t end, Holds holds) {
-  const auto lines = std::views::iota(first, end);
-  return first +
-         static_cast<std::size_t>(std::ranges::partition_point(lines, holds) - lines.begin());
+// The first line n in first … end-1 whose key is not below `key` (key_below: true for the
+// keys below), end when there is none; the keys must ascend. Written out: clang's check of
+// the standard ranges of libstdc++ 12 fails on std::ranges::partition_point over an iota view.
+template <class KeyBelow>
+std::size_t first_not_below(std::size_t first, std::size_t end, KeyBelow key_below) {
+  while (first < end) {
+    const std::size_t mid = first + (end - first) / 2;
+    if (key_below(mid)) {
+      first = mid + 1;
+    } else {
+      end = mid;
+    }
+  }
+  return first;
 }
 
 }  // namespace
@@ -81,8 +87,8 @@ void for_each_line_that_may_give_stems(const CachedFile& file, char letter, std:
     run_begin = first;  // all of the range, as its first and last lines are (a search by a
     run_end = end;      // key of two letters or more)
   } else if (run_key.size() == kFewShared + 1) {
-    run_begin = first_failing(first, end, [&](std::size_t n) { return key_at(n) < run_key; });
-    run_end = first_failing(run_begin, end,
+    run_begin = first_not_below(first, end, [&](std::size_t n) { return key_at(n) < run_key; });
+    run_end = first_not_below(run_begin, end,
                             [&](std::size_t n) { return key_at(n).starts_with(run_key); });
   }
   const std::vector<std::uint32_t>& few = few_shared_lines(file, letter);
