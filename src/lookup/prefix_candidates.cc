@@ -2,19 +2,19 @@
 
 #include <string>
 
-#include "wordlists/list_search.h"
-
 namespace velimora {
 
-void search_stems(Session& s, const StemSearch& r) {
-  tnr1(s, {.selector = r.selector,
-           .reverse = 0,
-           .analysis = r.analysis,
-           .word = r.word,
-           .form_flag = 0,
-           .query = r.query,
-           .number = r.language,
-           .data_prefix = r.data_prefix});
+void search_stems(Session& s, const StemSearch& r, ChosenParts* kept) {
+  tnr1(s,
+       {.selector = r.selector,
+        .reverse = 0,
+        .analysis = r.analysis,
+        .word = r.word,
+        .form_flag = 0,
+        .query = r.query,
+        .number = r.language,
+        .data_prefix = r.data_prefix},
+       kept);
 }
 
 void bs(Session& s, int selector, int language, int state, int position, std::string_view query,
@@ -34,12 +34,15 @@ void bs(Session& s, int selector, int language, int state, int position, std::st
   StemSearch search{selector, position, remaining, query, language, data_prefix};
   if (position == 0) {
     // The first position stores both the whole-word hits of the word lists (a plain search)
-    // and the stems (a search whose analysis value must not be 0).
+    // and the stems (a search whose analysis value must not be 0), from the same parts.
+    ChosenParts parts;
     search.analysis = 0;
-    search_stems(s, search);
+    search_stems(s, search, &parts);
     search.analysis = 1;
+    search_stems(s, search, &parts);
+  } else {
+    search_stems(s, search);
   }
-  search_stems(s, search);
   s.q.p12.add(position);
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "session/session.h"
+#include "wordlists/list_search.h"
 
 namespace velimora {
 
@@ -19,8 +20,8 @@ struct StemSearch {
   std::string_view data_prefix;
 };
 
-// Runs the word-list search in its stem-search shape.
-void search_stems(Session& s, const StemSearch& r);
+// Runs the word-list search in its stem-search shape; `kept` as for tnr1.
+void search_stems(Session& s, const StemSearch& r, ChosenParts* kept = nullptr);
 
 // `bs`: when state is 9 and the position has not been searched in this query, builds the
 // `stt` candidates (prefixes of 1 … 8 characters of the remaining text, one per length of

@@ -244,23 +244,40 @@ void match_line(Session& s, const ListSearch& q, const ChosenPartRow& part, cons
 // same hits again, which the hit store drops as repeats: such a line is matched only once.
 class MatchedLines {
  public:
-  // The marks of the part's lines (index: line number), all clear the first time; valid until
-  // the next call.
-  std::vector<bool>& of(char letter, int part, std::size_t lines) {
+  struct Part {
+    char letter;
+    int number;
+    std::vector<bool> seen;  // index: line number
+    // Lines first … end-1 were all walked: which of them a walk hands over depends on the
+    // line and the search alone, so a range within them has nothing new.
+    std::size_t walked_first = 0;
+    std::size_t walked_end = 0;
+
+    bool walked(std::size_t first, std::size_t end) const {
+      return first >= walked_first && end <= walked_end;
+    }
+    void walk(std::size_t first, std::size_t end) {
+      if (first <= walked_end && end >= walked_first && walked_end > walked_first) {
+        walked_first = std::min(first, walked_first);
+        walked_end = std::max(end, walked_end);
+      } else if (end - first > walked_end - walked_first) {
+        walked_first = first;
+        walked_end = end;
+      }
+    }
+  };
+
+  // The marks of the part's lines, all clear the first time; valid until the next call.
+  Part& of(char letter, int part, std::size_t lines) {
     auto it = std::find_if(parts_.begin(), parts_.end(),
                            [&](const Part& p) { return p.letter == letter && p.number == part; });
     if (it == parts_.end()) it = parts_.insert(parts_.end(), Part{letter, part, {}});
     if (it->seen.size() < lines + 1) it->seen.resize(lines + 1);
-    return it->seen;
+    return *it;
   }
 
  private:
   // A search reads a dozen parts or so: a list is found faster than a tree.
-  struct Part {
-    char letter;
-    int number;
-    std::vector<bool> seen;
-  };
   std::vector<Part> parts_;
 };
 
@@ -283,78 +300,117 @@ bool head_is(std::string_view line, std::string_view word) {
   return line.starts_with(word) && (line.size() == word.size() || line[word.size()] == ' ');
 }
 
-// Mode 2: one chosen part, line by line between the bounds of its group.
-void read_part(Session& s, const ListSearch& q, const ChosenPartRow& part, MatchedLines& matched) {
-  std::shared_ptr<const CachedFile> file = part_file(s, q.data_prefix, part.letter, part.part);
-  if (file == nullptr) return;
-  s.q.ntt.set(0);
-  const int f = q.number > 0 ? 0 : 1;
+// The key group of a part; empty for the parts read in full.
+std::string_view group_key(const Session& s, const ChosenPartRow& part) {
   const KeyGroupRow* group =
       s.q.stt.find([&](const KeyGroupRow& r) { return r.group == part.group; });
-  const std::string key = group != nullptr ? group->key : std::string();
+  return group != nullptr ? std::string_view(group->key) : std::string_view();
+}
+
+// `lqn`: the last line of the part read, kept once per part.
+void count_line(Session& s, const ChosenPartRow& part, std::size_t line) {
+  const int line_no = static_cast<int>(line);
+  s.q.ntt.set(line_no);
+  s.q.lqn.remove_if(
+      [&](const LastLineRow& r) { return r.letter == part.letter && r.part == part.part; });
+  s.q.lqn.add({part.letter, part.part, line_no});
+}
+
+// Mode 2, first half: the lines of one chosen part between the bounds of its group, counted.
+// The count is the number of the last line read from the first; the matcher does not look
+// at it, so it is set before the lines are matched.
+std::optional<PartRange> bound_part(Session& s, const ListSearch& q, const ChosenPartRow& part) {
+  std::shared_ptr<const CachedFile> file = part_file(s, q.data_prefix, part.letter, part.part);
+  if (file == nullptr) return std::nullopt;
+  s.q.ntt.set(0);
+  const int f = q.number > 0 ? 0 : 1;
+  const std::string_view key = group_key(s, part);
   const bool bounded = part.group != 0;
-  std::optional<std::size_t> last_line;  // this part's `lqn` row once a line is counted
-  auto count_line = [&](std::size_t i) {
-    const int line_no = static_cast<int>(i);
-    s.q.ntt.set(line_no);
-    if (!last_line) {
-      s.q.lqn.remove_if(
-          [&](const LastLineRow& r) { return r.letter == part.letter && r.part == part.part; });
-      s.q.lqn.add({part.letter, part.part, line_no});
-      last_line = s.q.lqn.size() - 1;
-    }
-    s.q.lqn[*last_line].line = line_no;
-  };
   auto key_at = [&](std::size_t i) { return kolon(file->line(i)); };
-  std::vector<bool>& seen = matched.of(part.letter, part.part, file->line_count());
-  std::size_t first = 1;
-  std::size_t end = file->line_count() + 1;
-  // On ascending keys both bound tests change once over the lines (each compares a line with
-  // a fixed text), so the lines within them are one run, found by bisection: the lines before
-  // it are counted but not matched, and the lines of the run need no tests.
-  const bool sorted = bounded && file->keys_ascending();
-  if (sorted) {
-    end = first_failing(1, file->line_count(),
-                        [&](std::size_t i) { return tnr(3, f, key, q.word, key_at(i)); });
-    first = first_failing(1, end - 1,
-                          [&](std::size_t i) { return !tnr(6, f, key, q.word, key_at(i)); });
-    if (first > 1) count_line(first - 1);
+  PartRange range{part, file, 1, file->line_count() + 1, bounded && !file->keys_ascending()};
+  if (range.tested) {
+    // Every line is read up to the first beyond the upper bound.
+    std::size_t beyond = 1;
+    while (beyond < range.end && tnr(3, f, key, q.word, key_at(beyond)))
+      ++beyond;
+    range.end = beyond;
+  } else if (bounded) {
+    // On ascending keys both bound tests change once over the lines (each compares a line
+    // with a fixed text), so the lines within them are one run, found by bisection.
+    range.end = first_failing(1, file->line_count(),
+                              [&](std::size_t i) { return tnr(3, f, key, q.word, key_at(i)); });
+    range.first = first_failing(1, range.end - 1,
+                                [&](std::size_t i) { return !tnr(6, f, key, q.word, key_at(i)); });
   }
-  const bool tested = bounded && !sorted;
-  // The line number counts every line read from the first. Without tests every line from
-  // first to end is read, so the count is that of the last one, set at once (the matcher does
-  // not look at it).
-  if (!tested && end > first) count_line(end - 1);
+  // The lines before the first are read too (and counted), though not matched.
+  if (range.end > 1) count_line(s, part, range.end - 1);
+  return range;
+}
+
+// Mode 3 over one part's range: its lines handed to the matcher once each.
+void match_range(Session& s, const ListSearch& q, const PartRange& range, MatchedLines& matched) {
+  const CachedFile& file = *range.file;
+  const ChosenPartRow& part = range.part;
   const WantedLines wanted = wanted_lines(q, part.letter);
-  if (!tested && wanted == WantedLines::kNone) return;
-  if (!tested && wanted == WantedLines::kHeadIsWord && file->keys_ascending()) {
+  if (wanted == WantedLines::kNone) return;
+  auto key_at = [&](std::size_t i) { return kolon(file.line(i)); };
+  MatchedLines::Part& marks = matched.of(part.letter, part.part, file.line_count());
+  std::size_t first = range.first;
+  std::size_t end = range.end;
+  if (!range.tested && wanted == WantedLines::kHeadIsWord && file.keys_ascending()) {
     // The heads equal to the word are among the keys from the word up to the word + "!".
     end =
         first_failing(first, end - 1, [&](std::size_t i) { return below(key_at(i), q.word, '!'); });
     first = first_failing(first, end - 1, [&](std::size_t i) { return key_at(i) < q.word; });
   }
-  if (!tested && wanted == WantedLines::kAll && q.analysis != 0) {
+  if (!range.tested) {
+    if (marks.walked(first, end)) return;
+    marks.walk(first, end);
+  }
+  auto match = [&](std::size_t i, std::string_view line) {
+    if (marks.seen[i]) return;
+    marks.seen[i] = true;
+    match_line(s, q, part, file, static_cast<int>(i), line);
+  };
+  if (!range.tested && wanted == WantedLines::kAll && q.analysis != 0) {
     // An analysis search matches only the lines that may give a stem the query begins with.
-    for_each_line_that_may_give_stems(*file, part.letter, first, end, q.query, [&](std::size_t i) {
-      if (seen[i]) return;
-      seen[i] = true;
-      match_line(s, q, part, *file, static_cast<int>(i), key_at(i));
-    });
+    for_each_line_that_may_give_stems(file, part.letter, first, end, q.query,
+                                      [&](std::size_t i) { match(i, key_at(i)); });
     return;
   }
+  const int f = q.number > 0 ? 0 : 1;
+  const std::string_view key = range.tested ? group_key(s, part) : std::string_view();
   for (std::size_t i = first; i < end; ++i) {
     std::string_view line = key_at(i);
-    if (tested && !tnr(3, f, key, q.word, line)) break;
-    if (tested) count_line(i);
-    if (tested && !tnr(6, f, key, q.word, line)) continue;
-    if (wanted == WantedLines::kNone ||
-        (wanted == WantedLines::kHeadIsWord && !head_is(line, q.word))) {
-      continue;
-    }
-    if (seen[i]) continue;
-    seen[i] = true;
-    match_line(s, q, part, *file, static_cast<int>(i), line);
+    if (range.tested && !tnr(6, f, key, q.word, line)) continue;
+    if (wanted == WantedLines::kHeadIsWord && !head_is(line, q.word)) continue;
+    match(i, line);
   }
+}
+
+// Two searches choose the same parts with the same bounds when they differ only in what they
+// store: the list filter asks for the analysis value only when the language is not given.
+bool chooses_as(const ListSearch& a, const ListSearch& b) {
+  return a.number > 0 && a.number == b.number && a.selector == b.selector &&
+         a.reverse == b.reverse && a.word == b.word && a.data_prefix == b.data_prefix &&
+         !prints_looked_in(a) && !prints_looked_in(b);
+}
+
+// Mode 1 for every key group and list: the parts into `tn`.
+void choose_all_parts(Session& s, const ListSearch& q) {
+  s.q.tn.clear();
+  for (const FullPartRow& r : s.startup.fi)
+    s.q.tn.add({0, r.letter, r.part});
+  if (prints_looked_in(q)) sus(s, kLookedIn);
+  HeadFiles heads(s, q.data_prefix);
+  PassingLists passing(q);
+  for (std::size_t g = 0; g < s.q.stt.size(); ++g) {
+    const KeyGroupRow& group = s.q.stt[g];  // choosing parts adds no key groups
+    for (std::size_t list = 0; list < std::size(nqrt); ++list) {
+      choose_parts(s, q, group, list, heads, passing);
+    }
+  }
+  if (prints_looked_in(q)) sus(s, "\n");
 }
 
 }  // namespace
@@ -377,25 +433,22 @@ int pqt(int number, char letter) {
   return 1;
 }
 
-void tnr1(Session& s, const ListSearch& q) {
-  s.q.tn.clear();
-  for (const FullPartRow& r : s.startup.fi)
-    s.q.tn.add({0, r.letter, r.part});
-  if (prints_looked_in(q)) sus(s, kLookedIn);
-  HeadFiles heads(s, q.data_prefix);
-  PassingLists passing(q);
-  for (std::size_t g = 0; g < s.q.stt.size(); ++g) {
-    const KeyGroupRow& group = s.q.stt[g];  // choosing parts adds no key groups
-    for (std::size_t list = 0; list < std::size(nqrt); ++list) {
-      choose_parts(s, q, group, list, heads, passing);
+void tnr1(Session& s, const ListSearch& q, ChosenParts* kept) {
+  std::vector<PartRange> chosen;
+  const bool reused = kept != nullptr && kept->made && chooses_as(kept->search, q);
+  if (!reused) {
+    choose_all_parts(s, q);
+    chosen.reserve(s.q.tn.size());
+    for (std::size_t i = 0; i < s.q.tn.size(); ++i) {
+      std::optional<PartRange> range = bound_part(s, q, s.q.tn[i]);
+      if (range) chosen.push_back(std::move(*range));
     }
   }
-  if (prints_looked_in(q)) sus(s, "\n");
+  const std::vector<PartRange>& parts = reused ? kept->parts : chosen;
   MatchedLines matched;
-  for (std::size_t i = 0; i < s.q.tn.size(); ++i) {
-    const ChosenPartRow part = s.q.tn[i];
-    read_part(s, q, part, matched);
-  }
+  for (const PartRange& range : parts)
+    match_range(s, q, range, matched);
+  if (kept != nullptr && !reused) *kept = {true, q, std::move(chosen)};
 }
 
 void plain_search(Session& s, int selector, int reverse, std::string_view word, int form_flag,

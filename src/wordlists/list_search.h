@@ -4,7 +4,10 @@
 #ifndef VELIMORA_WORDLISTS_LIST_SEARCH_H_
 #define VELIMORA_WORDLISTS_LIST_SEARCH_H_
 
+#include <cstddef>
+#include <memory>
 #include <string_view>
+#include <vector>
 
 #include "session/session.h"
 
@@ -22,9 +25,28 @@ struct ListSearch {
   std::string_view data_prefix;
 };
 
+// One chosen part as a search reads it: its file and the lines within its key group's bounds.
+struct PartRange {
+  ChosenPartRow part;
+  std::shared_ptr<const CachedFile> file;
+  std::size_t first = 1;  // the lines first … end-1
+  std::size_t end = 1;
+  bool tested = false;  // keys not ascending: each line is tested against the bounds instead
+};
+
+// The parts one search chose, kept for a second search over the same key groups that differs
+// only in what it stores (the plain and the stem search of one split point): it chooses the
+// same parts with the same bounds and leaves `tn` and `lqn` as they are.
+struct ChosenParts {
+  bool made = false;
+  ListSearch search;
+  std::vector<PartRange> parts;
+};
+
 // `tnr1`: searches every `stt` key group in the lists; adds to `tn`, `lqn`, `ntq1`, `f4`,
-// `st` and the output buffer. Missing files and unparsable lines are skipped.
-void tnr1(Session& s, const ListSearch& search);
+// `st` and the output buffer. Missing files and unparsable lines are skipped. With `kept`,
+// the parts chosen are kept there, or taken from there when they fit the search.
+void tnr1(Session& s, const ListSearch& search, ChosenParts* kept = nullptr);
 
 // The plain search of a word: the single key group (1, "zz", 1), then `tnr1`.
 void plain_search(Session& s, int selector, int reverse, std::string_view word, int form_flag,

@@ -317,6 +317,57 @@ TEST_F(ListSearchTest, StemSearchStoresAnalysisHitsWithSequenceAndAnchor) {
   EXPECT_EQ(s_.q.st.size(), 1u);
 }
 
+// The plain and the stem search of one split point choose the same parts: kept from the
+// first, they give the second what choosing afresh gives; a search of another word chooses its
+// own parts.
+TEST_F(ListSearchTest, KeptPartsGiveWhatChoosingAfreshGives) {
+  folder_->part('i', 30, {"taide  konst", "talo  hus", "talvi  vinter"});
+  folder_->part('o', 5, {"talossa i30,2 0", "tulessa i31,1 0"});
+  folder_->write();
+  // Runs the searches in turn, keeping the parts or not; what they stored and counted.
+  auto run = [&](std::vector<std::pair<int, std::string_view>> searches, bool keep) {
+    Session s;
+    s.q.ns.add(0);
+    s.q.stt.add({1, "t", 0});
+    s.q.stt.add({2, "talossa", 1});
+    ChosenParts kept;
+    for (const auto& [analysis, word] : searches) {
+      tnr1(s,
+           {.analysis = analysis,
+            .word = word,
+            .form_flag = 0,
+            .query = word,
+            .number = 1,
+            .data_prefix = folder_->prefix()},
+           keep ? &kept : nullptr);
+    }
+    std::string out;
+    for (const HitRow& h : s.q.f4)
+      out += "f4 " + std::to_string(h.code) + h.letter + std::to_string(h.file) + "\n";
+    for (const StemHitRow& h : s.q.st)
+      out += "st " + h.stem + " " + h.letter + std::to_string(h.line) + "\n";
+    for (const ChosenPartRow& r : s.q.tn)
+      out += "tn " + std::to_string(r.group) + r.letter + std::to_string(r.part) + "\n";
+    for (const LastLineRow& r : s.q.lqn)
+      out += "lqn " + std::string(1, r.letter) + std::to_string(r.part) + ":" +
+             std::to_string(r.line) + "\n";
+    return out;
+  };
+  static const struct {
+    const char* name;
+    std::vector<std::pair<int, std::string_view>> searches;
+  } kCases[] = {
+      {"plain, then stems", {{0, "talossa"}, {1, "talossa"}}},
+      {"stems, then plain", {{1, "talossa"}, {0, "talossa"}}},
+      {"another word", {{0, "talossa"}, {0, "tulessa"}}},
+  };
+  for (const auto& c : kCases) {
+    const std::string fresh = run(c.searches, false);
+    EXPECT_NE(fresh.find("f4 "), std::string::npos) << c.name;
+    EXPECT_EQ(run(c.searches, true), fresh) << c.name;
+  }
+}
+
 EntryHit make_hit(int kind, std::string stem = "", int score = 0, int score2 = 0) {
   EntryHit h;
   h.kind = kind;
