@@ -106,9 +106,18 @@ std::span<const Entry> find_run(const std::vector<Entry>& entries,
 }  // namespace
 
 void RowIndex::refresh(const StartupTables& t) {
+  // Asked on every look-up: compared one by one, not through an array, which costs a call of
+  // memcmp each time.
+  if (t.u0.size() == sizes_[0] && t.u1.size() == sizes_[1] && t.u2.size() == sizes_[2] &&
+      t.u4.size() == sizes_[3] && t.x.size() == sizes_[4] && t.xd.size() == sizes_[5]) {
+    return;
+  }
+  rebuild(t);
+}
+
+void RowIndex::rebuild(const StartupTables& t) {
   const std::size_t sizes[6] = {t.u0.size(), t.u1.size(), t.u2.size(),
                                 t.u4.size(), t.x.size(),  t.xd.size()};
-  if (std::equal(std::begin(sizes), std::end(sizes), std::begin(sizes_))) return;
   index_.clear();
   add_rows(t.u0, 0, index_);
   add_rows(t.u2, 2, index_);

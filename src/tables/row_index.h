@@ -61,6 +61,8 @@ class RowIndex {
   };
 
  private:
+  void rebuild(const StartupTables& t);
+
   std::vector<IndexEntry> index_;
   std::vector<JunctionEntry> junctions_;
   // The runs of equal keys, hashed by key (open addressing, a power of two of slots): the
