@@ -253,9 +253,6 @@ class MatchedLines {
     std::size_t walked_first = 0;
     std::size_t walked_end = 0;
 
-    bool walked(std::size_t first, std::size_t end) const {
-      return first >= walked_first && end <= walked_end;
-    }
     void walk(std::size_t first, std::size_t end) {
       if (first <= walked_end && end >= walked_first && walked_end > walked_first) {
         walked_first = std::min(first, walked_first);
@@ -363,26 +360,39 @@ void match_range(Session& s, const ListSearch& q, const PartRange& range, Matche
         first_failing(first, end - 1, [&](std::size_t i) { return below(key_at(i), q.word, '!'); });
     first = first_failing(first, end - 1, [&](std::size_t i) { return key_at(i) < q.word; });
   }
-  if (!range.tested) {
-    if (marks.walked(first, end)) return;
-    marks.walk(first, end);
-  }
   auto match = [&](std::size_t i, std::string_view line) {
     if (marks.seen[i]) return;
     marks.seen[i] = true;
     match_line(s, q, part, file, static_cast<int>(i), line);
   };
-  if (!range.tested && wanted == WantedLines::kAll && q.analysis != 0) {
-    // An analysis search matches only the lines that may give a stem the query begins with.
-    for_each_line_that_may_give_stems(file, part.letter, first, end, q.query,
-                                      [&](std::size_t i) { match(i, key_at(i)); });
+  if (!range.tested) {
+    // Of the lines already walked none has anything new: only those around them are walked.
+    const std::size_t inner_first = std::clamp(marks.walked_first, first, end);
+    const std::size_t inner_end = std::clamp(marks.walked_end, inner_first, end);
+    marks.walk(first, end);
+    auto walk = [&](std::size_t from, std::size_t to) {
+      if (from >= to) return;
+      if (wanted == WantedLines::kAll && q.analysis != 0) {
+        // An analysis search matches only the lines that may give a stem the query begins with.
+        for_each_line_that_may_give_stems(file, part.letter, from, to, q.query,
+                                          [&](std::size_t i) { match(i, key_at(i)); });
+        return;
+      }
+      for (std::size_t i = from; i < to; ++i) {
+        std::string_view line = key_at(i);
+        if (wanted == WantedLines::kHeadIsWord && !head_is(line, q.word)) continue;
+        match(i, line);
+      }
+    };
+    walk(first, inner_first);
+    walk(inner_end, end);
     return;
   }
   const int f = q.number > 0 ? 0 : 1;
-  const std::string_view key = range.tested ? group_key(s, part) : std::string_view();
+  const std::string_view key = group_key(s, part);
   for (std::size_t i = first; i < end; ++i) {
     std::string_view line = key_at(i);
-    if (range.tested && !tnr(6, f, key, q.word, line)) continue;
+    if (!tnr(6, f, key, q.word, line)) continue;
     if (wanted == WantedLines::kHeadIsWord && !head_is(line, q.word)) continue;
     match(i, line);
   }
