@@ -400,10 +400,10 @@ void match_range(Session& s, const ListSearch& q, const PartRange& range, Matche
 
 // Two searches choose the same parts with the same bounds when they differ only in what they
 // store: the list filter asks for the analysis value only when the language is not given.
-bool chooses_as(const ListSearch& a, const ListSearch& b) {
+bool chooses_as(const ChosenParts& a, const ListSearch& b) {
   return a.number > 0 && a.number == b.number && a.selector == b.selector &&
          a.reverse == b.reverse && a.word == b.word && a.data_prefix == b.data_prefix &&
-         !prints_looked_in(a) && !prints_looked_in(b);
+         !a.looked_in && !prints_looked_in(b);
 }
 
 // Mode 1 for every key group and list: the parts into `tn`.
@@ -445,7 +445,7 @@ int pqt(int number, char letter) {
 
 void tnr1(Session& s, const ListSearch& q, ChosenParts* kept) {
   std::vector<PartRange> chosen;
-  const bool reused = kept != nullptr && kept->made && chooses_as(kept->search, q);
+  const bool reused = kept != nullptr && kept->made && chooses_as(*kept, q);
   if (!reused) {
     choose_all_parts(s, q);
     chosen.reserve(s.q.tn.size());
@@ -458,7 +458,16 @@ void tnr1(Session& s, const ListSearch& q, ChosenParts* kept) {
   MatchedLines matched;
   for (const PartRange& range : parts)
     match_range(s, q, range, matched);
-  if (kept != nullptr && !reused) *kept = {true, q, std::move(chosen)};
+  if (kept != nullptr && !reused) {
+    *kept = {true,
+             q.selector,
+             q.reverse,
+             q.number,
+             prints_looked_in(q),
+             std::string(q.word),
+             std::string(q.data_prefix),
+             std::move(chosen)};
+  }
 }
 
 void plain_search(Session& s, int selector, int reverse, std::string_view word, int form_flag,

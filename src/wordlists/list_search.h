@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -39,7 +40,13 @@ struct PartRange {
 // same parts with the same bounds and leaves `tn` and `lqn` as they are.
 struct ChosenParts {
   bool made = false;
-  ListSearch search;
+  // What the parts were chosen for, copied: the texts of a search need not outlive it.
+  int selector = 0;
+  int reverse = 0;
+  int number = 0;
+  bool looked_in = false;  // the search printed its "looked in" line
+  std::string word;
+  std::string data_prefix;
   std::vector<PartRange> parts;
 };
 
