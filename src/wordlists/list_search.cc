@@ -313,6 +313,12 @@ void count_line(Session& s, const ChosenPartRow& part, std::size_t line) {
   s.q.lqn.add({part.letter, part.part, line_no});
 }
 
+// The bound tests compare a line with the group's key when the search has a language, else
+// with the word.
+int bound_flag(const ListSearch& q) {
+  return q.number > 0 ? 0 : 1;
+}
+
 // Mode 2, first half: the lines of one chosen part between the bounds of its group, counted.
 // The count is the number of the last line read from the first; the matcher does not look
 // at it, so it is set before the lines are matched.
@@ -320,7 +326,7 @@ std::optional<PartRange> bound_part(Session& s, const ListSearch& q, const Chose
   std::shared_ptr<const CachedFile> file = part_file(s, q.data_prefix, part.letter, part.part);
   if (file == nullptr) return std::nullopt;
   s.q.ntt.set(0);
-  const int f = q.number > 0 ? 0 : 1;
+  const int f = bound_flag(q);
   const std::string_view key = group_key(s, part);
   const bool bounded = part.group != 0;
   auto key_at = [&](std::size_t i) { return kolon(file->line(i)); };
@@ -365,37 +371,31 @@ void match_range(Session& s, const ListSearch& q, const PartRange& range, Matche
     marks.seen[i] = true;
     match_line(s, q, part, file, static_cast<int>(i), line);
   };
-  if (!range.tested) {
-    // Of the lines already walked none has anything new: only those around them are walked.
-    const std::size_t inner_first = std::clamp(marks.walked_first, first, end);
-    const std::size_t inner_end = std::clamp(marks.walked_end, inner_first, end);
-    marks.walk(first, end);
-    auto walk = [&](std::size_t from, std::size_t to) {
-      if (from >= to) return;
-      if (wanted == WantedLines::kAll && q.analysis != 0) {
-        // An analysis search matches only the lines that may give a stem the query begins with.
-        for_each_line_that_may_give_stems(file, part.letter, from, to, q.query,
-                                          [&](std::size_t i) { match(i, key_at(i)); });
-        return;
-      }
-      for (std::size_t i = from; i < to; ++i) {
-        std::string_view line = key_at(i);
-        if (wanted == WantedLines::kHeadIsWord && !head_is(line, q.word)) continue;
-        match(i, line);
-      }
-    };
-    walk(first, inner_first);
-    walk(inner_end, end);
+  const std::string_view key = range.tested ? group_key(s, part) : std::string_view();
+  auto walk = [&](std::size_t from, std::size_t to) {
+    if (!range.tested && wanted == WantedLines::kAll && q.analysis != 0) {
+      // An analysis search matches only the lines that may give a stem the query begins with.
+      for_each_line_that_may_give_stems(file, part.letter, from, to, q.query,
+                                        [&](std::size_t i) { match(i, key_at(i)); });
+      return;
+    }
+    for (std::size_t i = from; i < to; ++i) {
+      std::string_view line = key_at(i);
+      if (range.tested && !tnr(6, bound_flag(q), key, q.word, line)) continue;
+      if (wanted == WantedLines::kHeadIsWord && !head_is(line, q.word)) continue;
+      match(i, line);
+    }
+  };
+  if (range.tested) {
+    walk(first, end);
     return;
   }
-  const int f = q.number > 0 ? 0 : 1;
-  const std::string_view key = group_key(s, part);
-  for (std::size_t i = first; i < end; ++i) {
-    std::string_view line = key_at(i);
-    if (!tnr(6, f, key, q.word, line)) continue;
-    if (wanted == WantedLines::kHeadIsWord && !head_is(line, q.word)) continue;
-    match(i, line);
-  }
+  // Of the lines already walked none has anything new: only those around them are walked.
+  const std::size_t inner_first = std::clamp(marks.walked_first, first, end);
+  const std::size_t inner_end = std::clamp(marks.walked_end, inner_first, end);
+  marks.walk(first, end);
+  if (first < inner_first) walk(first, inner_first);
+  if (inner_end < end) walk(inner_end, end);
 }
 
 // Two searches choose the same parts with the same bounds when they differ only in what they
