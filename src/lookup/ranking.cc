@@ -94,15 +94,19 @@ bool extend(Session& s, int pass, int level, std::string_view key, std::string_v
   return true;
 }
 
+// The rows a chain whose left group is g may take next.
+bool continues_group(const RowIndex::IndexEntry& e, int g) {
+  const bool own_table = g == 0 || g == 2 || g == 4;  // u0, u2, u4; any other kind is in u1
+  return own_table ? e.ref.table == g : e.ref.table == 1 && e.kind == g;
+}
+
 }  // namespace
 
 bool for_each_chain_segment(const Session& s, int m, int level, std::string_view variant_segment,
                             int g, int reading_class, ChainSegmentSink sink) {
-  const bool own_table = g == 0 || g == 2 || g == 4;  // u0, u2, u4; any other kind is in u1
-  for (const RowIndex::IndexEntry& e : index_rows(s.startup, m, variant_segment)) {
-    if (own_table ? e.ref.table != g : e.ref.table != 1) continue;
+  for (const RowIndex::IndexEntry& e :
+       index_rows(s.startup, m, variant_segment, {continues_group, g})) {
     const IndexRowFields r = index_row_fields(e);
-    if (!own_table && r.kind != g) continue;
     const int digit = (r.code / 10) % 10;
     if (!stoph(level, digit)) continue;
     for (int w : nyh2(digit, reading_class)) {

@@ -14,6 +14,12 @@
 namespace velimora {
 namespace {
 
+// An index row a segment search at this level may match: of a kind the level allows and no
+// key of a table beyond the first thousand.
+bool segment_row_at_level(const RowIndex::IndexEntry& e, int level) {
+  return kh1(level, e.kind) && e.key < 1000;
+}
+
 std::string_view prefix(std::string_view s, int n) {
   return s.substr(0, static_cast<std::size_t>(std::max(n, 0)));
 }
@@ -93,9 +99,9 @@ bool for_each_segment_match(const Session& s, int group, int k, int level,
     }
   }
   if (k >= 12) return true;
-  for (const RowIndex::IndexEntry& e : index_rows(s.startup, k, variant_stem)) {
+  for (const RowIndex::IndexEntry& e :
+       index_rows(s.startup, k, variant_stem, {segment_row_at_level, level})) {
     const IndexRowFields r = index_row_fields(e);
-    if (!kh1(level, r.kind) || r.key >= 1000) continue;
     const int reading = (r.code / 10) % 10;
     if (!stoph(level, reading)) continue;
     std::optional<int> merged = nyh1(group, reading, s11);

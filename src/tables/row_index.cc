@@ -135,6 +135,7 @@ void RowIndex::rebuild(const StartupTables& t) {
                      return junction_key(a) < junction_key(b);
                    });
   index_runs_ = hash_runs(index_, index_key);
+  filtered_.clear();
   junction_runs_ = hash_runs(junctions_, junction_key);
   std::copy(std::begin(sizes), std::end(sizes), std::begin(sizes_));
 }
@@ -142,6 +143,25 @@ void RowIndex::rebuild(const StartupTables& t) {
 std::span<const IndexEntry> RowIndex::index_rows(int length, std::string_view second) const {
   return find_run(index_, index_runs_, index_key,
                   std::tuple<int, std::string_view>(length, second));
+}
+
+std::size_t RowIndex::FilteredKeyHash::operator()(const FilteredKey& k) const {
+  const auto fn = reinterpret_cast<std::uintptr_t>(k.keep);
+  return (fn * 0x9e3779b97f4a7c15u) ^ (static_cast<std::size_t>(k.run_begin) << 8) ^
+         static_cast<std::size_t>(k.arg);
+}
+
+RowIndex::FilteredRows RowIndex::index_rows(int length, std::string_view second, Filter filter) {
+  const std::span<const IndexEntry> run = index_rows(length, second);
+  if (run.empty()) return {index_.data(), {}};
+  const auto begin = static_cast<std::uint32_t>(run.data() - index_.data());
+  auto [it, added] = filtered_.try_emplace(FilteredKey{filter.keep, filter.arg, begin});
+  if (added) {
+    for (std::uint32_t i = 0; i < run.size(); ++i) {
+      if (filter.keep(run[i], filter.arg)) it->second.push_back(begin + i);
+    }
+  }
+  return {index_.data(), it->second};
 }
 
 std::span<const JunctionEntry> RowIndex::junction_rows(int table, int length, int cls,
@@ -154,6 +174,12 @@ std::span<const IndexEntry> index_rows(const StartupTables& t, int length,
                                        std::string_view second) {
   t.index.refresh(t);
   return t.index.index_rows(length, second);
+}
+
+RowIndex::FilteredRows index_rows(const StartupTables& t, int length, std::string_view second,
+                                  RowIndex::Filter filter) {
+  t.index.refresh(t);
+  return t.index.index_rows(length, second, filter);
 }
 
 std::span<const JunctionEntry> junction_rows(const StartupTables& t, int table, int length, int cls,

@@ -11,6 +11,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace velimora {
@@ -47,10 +48,46 @@ class RowIndex {
     std::uint32_t row = 0;
   };
 
+  // Which entries of a key a search takes: `keep(entry, arg)`, a pure test of the entry.
+  struct Filter {
+    bool (*keep)(const IndexEntry& e, int arg);
+    int arg;
+  };
+  // The entries of one key that passed a filter, in index order.
+  class FilteredRows {
+   public:
+    class iterator {
+     public:
+      iterator(const IndexEntry* entries, const std::uint32_t* at) : entries_(entries), at_(at) {}
+      const IndexEntry& operator*() const { return entries_[*at_]; }
+      iterator& operator++() {
+        ++at_;
+        return *this;
+      }
+      bool operator!=(const iterator& o) const { return at_ != o.at_; }
+
+     private:
+      const IndexEntry* entries_;
+      const std::uint32_t* at_;
+    };
+    FilteredRows(const IndexEntry* entries, std::span<const std::uint32_t> at)
+        : entries_(entries), at_(at) {}
+    iterator begin() const { return {entries_, at_.data()}; }
+    iterator end() const { return {entries_, at_.data() + at_.size()}; }
+
+   private:
+    const IndexEntry* entries_;
+    std::span<const std::uint32_t> at_;
+  };
+
   // Rebuilds from t when a table holds another number of rows than at the last build.
   void refresh(const StartupTables& t);
 
   std::span<const IndexEntry> index_rows(int length, std::string_view second) const;
+  // index_rows(length, second) without the entries `filter` turns away. The searches walk the
+  // same keys many times and keep a tenth of their entries: the kept ones are found once per
+  // key and filter and remembered until the next rebuild.
+  FilteredRows index_rows(int length, std::string_view second, Filter filter);
   std::span<const JunctionEntry> junction_rows(int table, int length, int cls,
                                                std::string_view pattern) const;
 
@@ -69,6 +106,17 @@ class RowIndex {
   // searches ask for the same few keys again and again.
   std::vector<Run> index_runs_;
   std::vector<Run> junction_runs_;
+  // The kept entries (positions in index_) of each key and filter asked for so far.
+  struct FilteredKey {
+    bool (*keep)(const IndexEntry&, int);
+    int arg;
+    std::uint32_t run_begin;
+    bool operator==(const FilteredKey&) const = default;
+  };
+  struct FilteredKeyHash {
+    std::size_t operator()(const FilteredKey& k) const;
+  };
+  std::unordered_map<FilteredKey, std::vector<std::uint32_t>, FilteredKeyHash> filtered_;
   std::size_t sizes_[6] = {~std::size_t{0}};  // u0, u1, u2, u4, x, xd at the last build
 };
 
@@ -76,6 +124,10 @@ class RowIndex {
 // stem (`second`) are these.
 std::span<const RowIndex::IndexEntry> index_rows(const StartupTables& t, int length,
                                                  std::string_view second);
+
+// The same rows without those `filter` turns away.
+RowIndex::FilteredRows index_rows(const StartupTables& t, int length, std::string_view second,
+                                  RowIndex::Filter filter);
 
 // The rows of x (table 0) or xd (table 1), in table order, of this length, class and pattern.
 std::span<const RowIndex::JunctionEntry> junction_rows(const StartupTables& t, int table,

@@ -11,7 +11,8 @@ namespace velimora {
 namespace {
 
 // The rows a look-up names, as "table:row" texts.
-std::vector<std::string> named(std::span<const RowIndex::IndexEntry> rows) {
+template <class Rows>
+std::vector<std::string> named(const Rows& rows) {
   std::vector<std::string> out;
   for (const auto& e : rows)
     out.push_back(std::to_string(e.ref.table) + ":" + std::to_string(e.ref.row));
@@ -65,6 +66,29 @@ TEST(RowIndexTest, RowsAddedAfterALookUpAreFound) {
   t.x.add({1, 0, "  ", "n", "{n"});
   EXPECT_EQ(named(index_rows(t, 4, "talo")), std::vector<std::string>{"2:1"});
   EXPECT_EQ(junctions(junction_rows(t, 0, 1, 0, "  ")), std::vector<std::uint32_t>{0});
+}
+
+// Keeps the rows of table `arg`, or of every table but u1 when arg is -1.
+bool of_table(const RowIndex::IndexEntry& e, int arg) {
+  return arg == -1 ? e.ref.table != 1 : e.ref.table == arg;
+}
+
+TEST(RowIndexTest, FilteredRowsKeepTheWalkOrderPerFilterAndSeeRowsAddedLater) {
+  StartupTables t = sample_tables();
+  struct Case {
+    int table;
+    std::vector<std::string> rows;
+  };
+  const Case cases[] = {{0, {"0:0", "0:2"}}, {-1, {"0:0", "0:2", "2:0", "4:1"}}, {1, {"1:0"}}};
+  for (int round = 0; round < 2; ++round) {  // the second round answers from what was kept
+    for (const Case& c : cases) {
+      EXPECT_EQ(named(index_rows(t, 2, "ss", {of_table, c.table})), c.rows) << c.table;
+    }
+  }
+  t.u0.add({2, 13, "j", "ss", 0, 0});
+  EXPECT_EQ(named(index_rows(t, 2, "ss", {of_table, 0})),
+            (std::vector<std::string>{"0:0", "0:2", "0:3"}));
+  EXPECT_EQ(named(index_rows(t, 2, "xx", {of_table, 0})), std::vector<std::string>{});
 }
 
 TEST(RowIndexTest, JunctionRulesOfOneTableLengthClassAndPattern) {
