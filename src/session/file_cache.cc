@@ -104,16 +104,33 @@ FileCache::~FileCache() {
 }
 
 std::shared_ptr<const CachedFile> FileCache::get(std::string_view name) {
+  return entry_for(name).file;
+}
+
+FileCache::Entry& FileCache::entry_for(std::string_view name, Entry* known) {
   const bool in_scope = open_scopes_ > 0;
   if (in_scope) take_events();  // before this scope looks at anything
+  if (in_scope && known != nullptr && still_fresh(*known)) {
+    known->checked = generation_;
+    return *known;
+  }
   auto it = files_.find(name);
   if (in_scope && it != files_.end() && still_fresh(it->second)) {
     it->second.checked = generation_;
-    return it->second.file;
+    return it->second;
   }
   Entry& entry = refresh(it, name);
   entry.checked = in_scope ? generation_ : 0;
-  return entry.file;
+  return entry;
+}
+
+void FileCache::forget_keyed_entries(const Entry* dropped) {
+  for (auto& [key, keyed] : keyed_) {
+    if (dropped == nullptr || keyed.entry == dropped) {
+      keyed.entry = nullptr;
+      keyed.generation = 0;
+    }
+  }
 }
 
 bool FileCache::still_fresh(const Entry& entry) {
@@ -150,6 +167,7 @@ FileCache::Entry& FileCache::read_again(Files::iterator it, std::string_view nam
   }
   if (it != files_.end()) {
     if (it->second.file) bytes_ -= it->second.file->size();
+    forget_keyed_entries(&it->second);
     files_.erase(it);
   }
   const std::size_t size = file ? file->size() : 0;

@@ -133,18 +133,18 @@ class FileCache {
   template <class Name>
   std::shared_ptr<const CachedFile> get(std::string_view prefix, std::uint64_t key, Name name) {
     if (open_scopes_ == 0) return get(name());
-    if (keyed_prefix_ != prefix) {
+    if (keyed_prefix_ != prefix || keyed_.size() >= kMaxFiles) {
       keyed_.clear();
-      keyed_names_.clear();
       keyed_prefix_.assign(prefix);
     }
-    if (keyed_generation_ != generation_) {
-      keyed_.clear();
-      keyed_generation_ = generation_;
-    }
     auto [it, fresh] = keyed_.try_emplace(key);
-    if (fresh) it->second = get(keyed_name(key, name));
-    return it->second;
+    Keyed& keyed = it->second;
+    if (fresh) keyed.name = name();
+    if (keyed.generation != generation_) {
+      keyed.entry = &entry_for(keyed.name, keyed.entry);
+      keyed.generation = generation_;
+    }
+    return keyed.entry->file;
   }
 
   FileCache() = default;
@@ -158,7 +158,7 @@ class FileCache {
   // Forgets every file.
   void clear() {
     files_.clear();
-    keyed_.clear();
+    forget_keyed_entries(nullptr);
     bytes_ = 0;
   }
 
@@ -192,6 +192,11 @@ class FileCache {
   };
   using Files = std::unordered_map<std::string, Entry, NameHash, std::equal_to<>>;
 
+  // What get(name) gives, as the entry kept for the name. `known`, when not null, is the
+  // entry kept for the name when last asked: it is tested first, without a look-up by name.
+  Entry& entry_for(std::string_view name, Entry* known = nullptr);
+  // Clears the pointers of keyed_ to the entry about to be dropped (to every entry: null).
+  void forget_keyed_entries(const Entry* dropped);
   // True when the entry needs no look on disk in this scope: looked at in it already, or its
   // folder is watched and saw no event since the entry was last looked at.
   bool still_fresh(const Entry& entry);
@@ -227,20 +232,16 @@ class FileCache {
   std::vector<Folder> folders_;  // a handful: the data folder's subfolders
   std::size_t bytes_ = 0;
   std::uint64_t generation_ = 0;  // bumped when an outermost scope opens
-  // The name of a file asked for by number under keyed_prefix_, built once: a query asks
-  // for the same few dozen again.
-  template <class Name>
-  const std::string& keyed_name(std::uint64_t key, Name& name) {
-    if (keyed_names_.size() >= kMaxFiles) keyed_names_.clear();
-    auto [it, fresh] = keyed_names_.try_emplace(key);
-    if (fresh) it->second = name();
-    return it->second;
-  }
-
-  // The files asked for by number in the scope of keyed_generation_, under keyed_prefix_.
-  std::unordered_map<std::uint64_t, std::shared_ptr<const CachedFile>> keyed_;
-  std::unordered_map<std::uint64_t, std::string> keyed_names_;
-  std::uint64_t keyed_generation_ = 0;
+  // A file asked for by number under keyed_prefix_: its name, built once (a query asks for
+  // the same few dozen again), and the entry kept for it when the scope of `generation` last
+  // asked (null once that entry is dropped), so that later scopes find it without hashing
+  // the name.
+  struct Keyed {
+    std::string name;
+    Entry* entry = nullptr;
+    std::uint64_t generation = 0;
+  };
+  std::unordered_map<std::uint64_t, Keyed> keyed_;
   std::string keyed_prefix_;
   int open_scopes_ = 0;
   int notify_fd_ = -1;

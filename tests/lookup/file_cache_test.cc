@@ -38,11 +38,15 @@ void run(const testing::TempDir& dir, const std::string& changes) {
   }
 }
 
-// The first line of the file as the cache gives it in a query of its own.
+// The first line of the file as the cache gives it in a query of its own; the same when
+// the file is asked for by a number instead of its name, as the list searches do.
 std::string in_a_query(FileCache& cache, const std::string& name) {
   const FileCache::QueryScope query(cache);
+  const std::uint64_t number = std::hash<std::string>{}(name);
+  std::shared_ptr<const CachedFile> keyed = cache.get("", number, [&] { return name; });
   std::shared_ptr<const CachedFile> file = cache.get(name);
-  return file == nullptr ? "(none)" : std::string(file->line(1));
+  const std::string text = file == nullptr ? "(none)" : std::string(file->line(1));
+  return keyed == file ? text : text + " (asked by number: another file)";
 }
 
 TEST(FileCacheAcrossQueries, TheQueryAfterAChangeGivesTheFileAsItIsNow) {
