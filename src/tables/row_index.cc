@@ -87,20 +87,30 @@ std::vector<RowIndex::Run> hash_runs(const std::vector<Entry>& entries, KeyOf ke
   return table;
 }
 
+constexpr std::size_t kNoSlot = static_cast<std::size_t>(-1);
+
+// The slot of the key's run in the table, or kNoSlot.
+template <class Entry, class KeyOf, class Key>
+std::size_t find_slot(const std::vector<Entry>& entries, const std::vector<RowIndex::Run>& table,
+                      KeyOf key_of, const Key& key) {
+  if (table.empty()) return kNoSlot;
+  const std::size_t mask = table.size() - 1;
+  for (std::size_t h = hash_of(key) & mask;; h = (h + 1) & mask) {
+    const RowIndex::Run run = table[h];
+    if (run.end == 0) return kNoSlot;
+    if (key_of(entries[run.begin]) == key) return h;
+  }
+}
+
 // The entries of the key: its run, or none.
 template <class Entry, class KeyOf, class Key>
 std::span<const Entry> find_run(const std::vector<Entry>& entries,
                                 const std::vector<RowIndex::Run>& table, KeyOf key_of,
                                 const Key& key) {
-  if (table.empty()) return {};
-  const std::size_t mask = table.size() - 1;
-  for (std::size_t h = hash_of(key) & mask;; h = (h + 1) & mask) {
-    const RowIndex::Run run = table[h];
-    if (run.end == 0) return {};
-    if (key_of(entries[run.begin]) == key) {
-      return {entries.data() + run.begin, static_cast<std::size_t>(run.end - run.begin)};
-    }
-  }
+  const std::size_t slot = find_slot(entries, table, key_of, key);
+  if (slot == kNoSlot) return {};
+  const RowIndex::Run run = table[slot];
+  return {entries.data() + run.begin, static_cast<std::size_t>(run.end - run.begin)};
 }
 
 }  // namespace
@@ -135,7 +145,7 @@ void RowIndex::rebuild(const StartupTables& t) {
                      return junction_key(a) < junction_key(b);
                    });
   index_runs_ = hash_runs(index_, index_key);
-  filtered_.clear();
+  kept_by_slot_.assign(index_runs_.size(), {});
   junction_runs_ = hash_runs(junctions_, junction_key);
   std::copy(std::begin(sizes), std::end(sizes), std::begin(sizes_));
 }
@@ -145,23 +155,20 @@ std::span<const IndexEntry> RowIndex::index_rows(int length, std::string_view se
                   std::tuple<int, std::string_view>(length, second));
 }
 
-std::size_t RowIndex::FilteredKeyHash::operator()(const FilteredKey& k) const {
-  const auto fn = reinterpret_cast<std::uintptr_t>(k.keep);
-  return (fn * 0x9e3779b97f4a7c15u) ^ (static_cast<std::size_t>(k.run_begin) << 8) ^
-         static_cast<std::size_t>(k.arg);
-}
-
 RowIndex::FilteredRows RowIndex::index_rows(int length, std::string_view second, Filter filter) {
-  const std::span<const IndexEntry> run = index_rows(length, second);
-  if (run.empty()) return {index_.data(), {}};
-  const auto begin = static_cast<std::uint32_t>(run.data() - index_.data());
-  auto [it, added] = filtered_.try_emplace(FilteredKey{filter.keep, filter.arg, begin});
-  if (added) {
-    for (std::uint32_t i = 0; i < run.size(); ++i) {
-      if (filter.keep(run[i], filter.arg)) it->second.push_back(begin + i);
-    }
+  const std::size_t slot =
+      find_slot(index_, index_runs_, index_key, std::tuple<int, std::string_view>(length, second));
+  if (slot == kNoSlot) return {index_.data(), {}};
+  std::vector<KeptRows>& kept = kept_by_slot_[slot];
+  for (const KeptRows& k : kept) {
+    if (k.keep == filter.keep && k.arg == filter.arg) return {index_.data(), k.positions};
   }
-  return {index_.data(), it->second};
+  // Another filter's list may move within `kept` later, its positions stay where they are.
+  KeptRows& added = kept.emplace_back(KeptRows{filter.keep, filter.arg, {}});
+  for (std::uint32_t i = index_runs_[slot].begin; i < index_runs_[slot].end; ++i) {
+    if (filter.keep(index_[i], filter.arg)) added.positions.push_back(i);
+  }
+  return {index_.data(), added.positions};
 }
 
 std::span<const JunctionEntry> RowIndex::junction_rows(int table, int length, int cls,

@@ -11,7 +11,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace velimora {
@@ -106,17 +105,15 @@ class RowIndex {
   // searches ask for the same few keys again and again.
   std::vector<Run> index_runs_;
   std::vector<Run> junction_runs_;
-  // The kept entries (positions in index_) of each key and filter asked for so far.
-  struct FilteredKey {
+  // The entries (positions in index_) kept by each filter asked for so far, by the slot of
+  // their key in index_runs_: a search finds its key's slot anyway, and a key is asked for
+  // with one to three filters.
+  struct KeptRows {
     bool (*keep)(const IndexEntry&, int);
     int arg;
-    std::uint32_t run_begin;
-    bool operator==(const FilteredKey&) const = default;
+    std::vector<std::uint32_t> positions;
   };
-  struct FilteredKeyHash {
-    std::size_t operator()(const FilteredKey& k) const;
-  };
-  std::unordered_map<FilteredKey, std::vector<std::uint32_t>, FilteredKeyHash> filtered_;
+  std::vector<std::vector<KeptRows>> kept_by_slot_;
   std::size_t sizes_[6] = {~std::size_t{0}};  // u0, u1, u2, u4, x, xd at the last build
 };
 
