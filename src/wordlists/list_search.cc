@@ -264,19 +264,59 @@ class MatchedLines {
     }
   };
 
+  // Starts another search: no part is marked. The parts' marks keep their memory.
+  void reset() { used_ = 0; }
+
   // The marks of the part's lines, all clear the first time; valid until the next call.
   Part& of(char letter, int part, std::size_t lines) {
-    auto it = std::find_if(parts_.begin(), parts_.end(),
+    const auto used = parts_.begin() + static_cast<std::ptrdiff_t>(used_);
+    auto it = std::find_if(parts_.begin(), used,
                            [&](const Part& p) { return p.letter == letter && p.number == part; });
-    if (it == parts_.end()) it = parts_.insert(parts_.end(), Part{letter, part, {}});
-    if (it->seen.size() < lines + 1) it->seen.resize(lines + 1);
+    if (it == used) {
+      if (used_ == parts_.size()) parts_.emplace_back();
+      it = parts_.begin() + static_cast<std::ptrdiff_t>(used_++);
+      it->letter = letter;
+      it->number = part;
+      it->walked_first = it->walked_end = 0;
+      it->seen.assign(lines + 1, false);
+    } else if (it->seen.size() < lines + 1) {
+      it->seen.resize(lines + 1);
+    }
     return *it;
   }
 
  private:
-  // A search reads a dozen parts or so: a list is found faster than a tree.
+  // A search reads a dozen parts or so: a list is found faster than a tree. The first
+  // used_ are this search's.
   std::vector<Part> parts_;
+  std::size_t used_ = 0;
 };
+
+// The marks of one search, reused from search to search so that marking lines allocates
+// nothing new; a search run while another one is matching (none is today) gets its own.
+class MarksOfThisSearch {
+ public:
+  MarksOfThisSearch() : owner_(!busy_), lines_(owner_ ? shared_ : own_) {
+    busy_ = true;
+    lines_.reset();
+  }
+  ~MarksOfThisSearch() {
+    if (owner_) busy_ = false;
+  }
+  MarksOfThisSearch(const MarksOfThisSearch&) = delete;
+  MarksOfThisSearch& operator=(const MarksOfThisSearch&) = delete;
+
+  MatchedLines& lines() { return lines_; }
+
+ private:
+  static thread_local MatchedLines shared_;
+  static thread_local bool busy_;
+  bool owner_;
+  MatchedLines own_;
+  MatchedLines& lines_;
+};
+thread_local MatchedLines MarksOfThisSearch::shared_;
+thread_local bool MarksOfThisSearch::busy_ = false;
 
 // Which lines of a part can give a hit in the search at all; the others are counted but
 // not handed to the matcher.
@@ -455,9 +495,9 @@ void tnr1(Session& s, const ListSearch& q, ChosenParts* kept) {
     }
   }
   const std::vector<PartRange>& parts = reused ? kept->parts : chosen;
-  MatchedLines matched;
+  MarksOfThisSearch marks;
   for (const PartRange& range : parts)
-    match_range(s, q, range, matched);
+    match_range(s, q, range, marks.lines());
   if (kept != nullptr && !reused) {
     *kept = {true,
              q.selector,
