@@ -87,7 +87,8 @@ void for_each_line_that_may_give_stems(const CachedFile& file, char letter, std:
     run_begin = first;  // all of the range, as its first and last lines are (a search by a
     run_end = end;      // key of two letters or more)
   } else if (run_key.size() == kFewShared + 1) {
-    run_begin = first_not_below(first, end, [&](std::size_t n) { return key_at(n) < run_key; });
+    run_begin = first_not_below(
+        first, end, [&](std::size_t n) { return compare_keys(key_at(n), run_key) < 0; });
     run_end = first_not_below(run_begin, end,
                             [&](std::size_t n) { return key_at(n).starts_with(run_key); });
   }

@@ -72,7 +72,7 @@ constexpr std::string_view kLookedIn = " looked in (double click / tap) :";
 
 // x < prefix + c, byte-wise on unsigned values.
 bool below(std::string_view x, std::string_view prefix, char c) {
-  const int head = x.substr(0, prefix.size()).compare(prefix);
+  const int head = compare_keys(x.substr(0, prefix.size()), prefix);
   if (head != 0 || x.size() == prefix.size()) return head <= 0;
   return static_cast<unsigned char>(x[prefix.size()]) < static_cast<unsigned char>(c);
 }
@@ -404,7 +404,8 @@ void match_range(Session& s, const ListSearch& q, const PartRange& range, Matche
     // The heads equal to the word are among the keys from the word up to the word + "!".
     end =
         first_failing(first, end - 1, [&](std::size_t i) { return below(key_at(i), q.word, '!'); });
-    first = first_failing(first, end - 1, [&](std::size_t i) { return key_at(i) < q.word; });
+    first = first_failing(first, end - 1,
+                          [&](std::size_t i) { return compare_keys(key_at(i), q.word) < 0; });
   }
   auto match = [&](std::size_t i, std::string_view line) {
     if (marks.seen[i]) return;
@@ -467,7 +468,7 @@ void choose_all_parts(Session& s, const ListSearch& q) {
 
 bool tnr(int k, int flag, std::string_view key, std::string_view word, std::string_view x) {
   if (k == 3) return flag == 0 ? below(x, key, '\xFE') : below(x, word, '!');
-  if (k == 6) return flag == 0 ? key < x : word < x;
+  if (k == 6) return compare_keys(flag == 0 ? key : word, x) < 0;
   return false;
 }
 

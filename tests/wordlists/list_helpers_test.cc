@@ -89,5 +89,16 @@ TEST(Valh, CodesFitWhenOneSideIsFree) {
   }
 }
 
+TEST(CompareKeys, OrdersAsTheStandardCompareOnUnsignedBytes) {
+  static const char* const kKeys[] = {"",     "a", "ab",    "abc",  "abd",  "b",
+                                      "\xE6", "z", "\xE6g", "\xF8", "\x85", "a\xE5"};
+  for (std::string_view a : kKeys) {
+    for (std::string_view b : kKeys) {
+      const int want = a.compare(b);
+      EXPECT_EQ(compare_keys(a, b), want < 0 ? -1 : (want > 0 ? 1 : 0)) << a << " / " << b;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace velimora
