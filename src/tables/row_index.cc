@@ -115,19 +115,20 @@ std::span<const Entry> find_run(const std::vector<Entry>& entries,
 
 }  // namespace
 
-void RowIndex::refresh(const StartupTables& t) {
-  // Asked on every look-up: compared one by one, not through an array, which costs a call of
-  // memcmp each time.
-  if (t.u0.size() == sizes_[0] && t.u1.size() == sizes_[1] && t.u2.size() == sizes_[2] &&
-      t.u4.size() == sizes_[3] && t.x.size() == sizes_[4] && t.xd.size() == sizes_[5]) {
-    return;
+// Asked on every look-up: the sizes are compared one by one, not through an array, which
+// costs a call of memcmp each time.
+void RowIndex::refresh_index(const StartupTables& t) {
+  if (t.u0.size() != index_sizes_[0] || t.u1.size() != index_sizes_[1] ||
+      t.u2.size() != index_sizes_[2] || t.u4.size() != index_sizes_[3]) {
+    rebuild_index(t);
   }
-  rebuild(t);
 }
 
-void RowIndex::rebuild(const StartupTables& t) {
-  const std::size_t sizes[6] = {t.u0.size(), t.u1.size(), t.u2.size(),
-                                t.u4.size(), t.x.size(),  t.xd.size()};
+void RowIndex::refresh_junctions(const StartupTables& t) {
+  if (t.x.size() != junction_sizes_[0] || t.xd.size() != junction_sizes_[1]) rebuild_junctions(t);
+}
+
+void RowIndex::rebuild_index(const StartupTables& t) {
   index_.clear();
   add_rows(t.u0, 0, index_);
   add_rows(t.u2, 2, index_);
@@ -137,6 +138,13 @@ void RowIndex::rebuild(const StartupTables& t) {
   std::stable_sort(index_.begin(), index_.end(), [](const IndexEntry& a, const IndexEntry& b) {
     return index_key(a) < index_key(b);
   });
+  index_runs_ = hash_runs(index_, index_key);
+  kept_by_slot_.assign(index_runs_.size(), {});
+  const std::size_t sizes[4] = {t.u0.size(), t.u1.size(), t.u2.size(), t.u4.size()};
+  std::copy(std::begin(sizes), std::end(sizes), std::begin(index_sizes_));
+}
+
+void RowIndex::rebuild_junctions(const StartupTables& t) {
   junctions_.clear();
   add_junctions(t.x, 0, junctions_);
   add_junctions(t.xd, 1, junctions_);
@@ -144,10 +152,9 @@ void RowIndex::rebuild(const StartupTables& t) {
                    [](const JunctionEntry& a, const JunctionEntry& b) {
                      return junction_key(a) < junction_key(b);
                    });
-  index_runs_ = hash_runs(index_, index_key);
-  kept_by_slot_.assign(index_runs_.size(), {});
   junction_runs_ = hash_runs(junctions_, junction_key);
-  std::copy(std::begin(sizes), std::end(sizes), std::begin(sizes_));
+  junction_sizes_[0] = t.x.size();
+  junction_sizes_[1] = t.xd.size();
 }
 
 std::span<const IndexEntry> RowIndex::index_rows(int length, std::string_view second) const {
@@ -179,19 +186,19 @@ std::span<const JunctionEntry> RowIndex::junction_rows(int table, int length, in
 
 std::span<const IndexEntry> index_rows(const StartupTables& t, int length,
                                        std::string_view second) {
-  t.index.refresh(t);
+  t.index.refresh_index(t);
   return t.index.index_rows(length, second);
 }
 
 RowIndex::FilteredRows index_rows(const StartupTables& t, int length, std::string_view second,
                                   RowIndex::Filter filter) {
-  t.index.refresh(t);
+  t.index.refresh_index(t);
   return t.index.index_rows(length, second, filter);
 }
 
 std::span<const JunctionEntry> junction_rows(const StartupTables& t, int table, int length, int cls,
                                              std::string_view pattern) {
-  t.index.refresh(t);
+  t.index.refresh_junctions(t);
   return t.index.junction_rows(table, length, cls, pattern);
 }
 

@@ -79,8 +79,10 @@ class RowIndex {
     std::span<const std::uint32_t> at_;
   };
 
-  // Rebuilds from t when a table holds another number of rows than at the last build.
-  void refresh(const StartupTables& t);
+  // Rebuilds the index rows from u0, u1, u2 and u4, and the junction rules from x and xd,
+  // when one of their tables holds another number of rows than at their last build.
+  void refresh_index(const StartupTables& t);
+  void refresh_junctions(const StartupTables& t);
 
   std::span<const IndexEntry> index_rows(int length, std::string_view second) const;
   // index_rows(length, second) without the entries `filter` turns away. The searches walk the
@@ -97,7 +99,8 @@ class RowIndex {
   };
 
  private:
-  void rebuild(const StartupTables& t);
+  void rebuild_index(const StartupTables& t);
+  void rebuild_junctions(const StartupTables& t);
 
   std::vector<IndexEntry> index_;
   std::vector<JunctionEntry> junctions_;
@@ -114,7 +117,9 @@ class RowIndex {
     std::vector<std::uint32_t> positions;
   };
   std::vector<std::vector<KeptRows>> kept_by_slot_;
-  std::size_t sizes_[6] = {~std::size_t{0}};  // u0, u1, u2, u4, x, xd at the last build
+  // u0, u1, u2 and u4 at the last build of the index rows, x and xd at that of the junctions.
+  std::size_t index_sizes_[4] = {~std::size_t{0}};
+  std::size_t junction_sizes_[2] = {~std::size_t{0}};
 };
 
 // The rows of u0, u2, u4 and u1, in that order and each in table order, whose length and
