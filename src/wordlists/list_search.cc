@@ -132,28 +132,56 @@ bool list_passes(const ListSearch& q, int kind, char letter) {
          pq(kFilterAnalysis, q.analysis, q.number, letter);
 }
 
-// Which lists a search reads for a key group of each kind: the filter depends on the search,
-// the kind and the list only, and is asked for every group and list.
+// Which lists a search reads for a key group of each kind: the filter depends on the
+// search's numbers, the kind and the list only, and is asked for every group and list. The
+// answers are kept from search to search: a query runs dozens of searches with the same few
+// sets of numbers.
 class PassingLists {
  public:
   explicit PassingLists(const ListSearch& q) : q_(q) {}
 
   bool passes(int kind, std::size_t list) {
     if (kind < 0 || kind >= kKinds) return list_passes(q_, kind, nqrt[list].letter);
-    std::int8_t& known = known_[static_cast<std::size_t>(kind)][list];
+    Answers*& answers = answers_[static_cast<std::size_t>(kind)];
+    if (answers == nullptr) answers = &answers_for(kind);
+    std::int8_t& known = answers->passes[list];
     if (known < 0) known = list_passes(q_, kind, nqrt[list].letter) ? 1 : 0;
     return known == 1;
   }
 
  private:
   static constexpr int kKinds = 2;  // the kinds of key groups: 0 stem prefix, 1 whole word
+  struct Answers {
+    int number, selector, reverse, analysis, kind;
+    std::array<std::int8_t, std::size(nqrt)> passes;  // -1 not yet asked
+  };
+  // So many sets of numbers are kept; then they are forgotten all at once.
+  static constexpr std::size_t kKept = 64;
+
+  // The answers of the search's numbers and the kind, kept or made now. Valid while this
+  // search chooses its parts: no other search runs meanwhile.
+  Answers& answers_for(int kind) {
+    static thread_local std::array<Answers, kKept> kept;
+    static thread_local std::size_t count = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+      const Answers& a = kept[i];
+      if (a.number == q_.number && a.selector == q_.selector && a.reverse == q_.reverse &&
+          a.analysis == q_.analysis && a.kind == kind) {
+        return kept[i];
+      }
+    }
+    if (count == kKept) {  // forgotten, also by this search, which looks them up again
+      count = 0;
+      answers_.fill(nullptr);
+    }
+    Answers& made = kept[count++];
+    made = {q_.number, q_.selector, q_.reverse, q_.analysis, kind, {}};
+    made.passes.fill(-1);
+    return made;
+  }
+
   const ListSearch& q_;
-  std::array<std::array<std::int8_t, std::size(nqrt)>, kKinds> known_ = [] {
-    std::array<std::array<std::int8_t, std::size(nqrt)>, kKinds> unknown;
-    for (auto& row : unknown)
-      row.fill(-1);
-    return unknown;
-  }();
+  std::array<Answers*, kKinds> answers_{};
 };
 
 bool prints_looked_in(const ListSearch& q) {
