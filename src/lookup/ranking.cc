@@ -16,14 +16,8 @@ namespace {
 // let the search recurse without end.
 constexpr int kMaxChainDepth = 24;
 
-// The first tests of a segment against the chain, which most segments fail: asked before the
-// call of extend.
-bool may_extend(const ChainRow& l, const ChainSegment& seg) {
-  return !seg.first.empty() && mcgs(seg.first[0], '\r', (seg.code / 100) % 10, 0, l.marks);
-}
-
-// The chain extended by one segment that may_extend let through (steps 4 to 14 of the chain
-// search).
+// The chain extended by one segment that for_each_chain_segment let through (steps 4 to 14 of
+// the chain search).
 bool extend(Session& s, int pass, int level, std::string_view key, std::string_view variant,
             int depth, const ChainRow& l, int k, const ChainSegment& seg, ChainSink sink) {
   if (!sxv(l.link_state, seg.result / 10000)) return true;
@@ -103,12 +97,15 @@ bool continues_group(const RowIndex::IndexEntry& e, int g) {
 }  // namespace
 
 bool for_each_chain_segment(const Session& s, int m, int level, std::string_view variant_segment,
-                            int g, int reading_class, ChainSegmentSink sink) {
+                            int g, int reading_class, std::string_view marks,
+                            ChainSegmentSink sink) {
   for (const RowIndex::IndexEntry& e :
        index_rows(s.startup, m, variant_segment, {continues_group, g})) {
     const IndexRowFields r = index_row_fields(e);
     const int digit = (r.code / 10) % 10;
     if (!stoph(level, digit)) continue;
+    // Most rows fail here; the test reads nothing of the merge value.
+    if (r.first.empty() || !mcgs(r.first[0], '\r', (r.code / 100) % 10, 0, marks)) continue;
     for (int w : nyh2(digit, reading_class)) {
       if (!sink(ChainSegment{r.key, r.first, r.code, digit, w, r.result, r.result % 10})) {
         return false;
@@ -131,12 +128,11 @@ bool findm(Session& s, int pass, int level, std::string_view key, std::string_vi
     const int k = s.q.nr[i].k;
     if (k <= 0 || k <= l.start - 12 || k > l.start) continue;
     const std::string_view variant_segment = v1.substr(static_cast<std::size_t>(k));
-    bool go_on =
-        for_each_chain_segment(s, l.start - k, level, variant_segment, l.left_group,
-                               l.reading_class, [&](const ChainSegment& seg) {
-                                 return !may_extend(l, seg) || extend(s, pass, level, key, variant,
-                                                                      depth, l, k, seg, sink);
-                               });
+    bool go_on = for_each_chain_segment(s, l.start - k, level, variant_segment, l.left_group,
+                                        l.reading_class, l.marks, [&](const ChainSegment& seg) {
+                                          return extend(s, pass, level, key, variant, depth, l, k,
+                                                        seg, sink);
+                                        });
     if (!go_on) return false;
   }
   return true;

@@ -27,10 +27,12 @@ struct ChainSegment {
 using ChainSegmentSink = inflection::FunctionRef<bool(const ChainSegment&)>;
 using ChainSink = inflection::FunctionRef<bool()>;
 
-// `findms1`: index rows of kind g and length m whose stem is the variant segment and whose
-// digit passes the level, once per merge value; the sink returns false to stop.
+// `findms1`: index rows of kind g and length m whose stem is the variant segment, whose digit
+// passes the level and whose first letter may follow a chain with these marks (`mcgs`), once
+// per merge value; the sink returns false to stop.
 bool for_each_chain_segment(const Session& s, int m, int level, std::string_view variant_segment,
-                            int g, int reading_class, ChainSegmentSink sink);
+                            int g, int reading_class, std::string_view marks,
+                            ChainSegmentSink sink);
 
 // `findm`: yields the current chain (the `sl` row), then depth first every chain that extends
 // it by one segment to the left. The sink returns false to stop.

@@ -31,12 +31,6 @@ MergeValues nyh2(int digit, int reading_class) {
   return {};
 }
 
-bool stoph(int level, int digit) {
-  if (level == 1) return digit < 7;
-  if (level == 2) return digit == 7;
-  return false;
-}
-
 bool kh1(int level, int kind) {
   if (kind == 0 || kind == 9) return true;
   if (kind == 2 || kind == 4) return level == 1;

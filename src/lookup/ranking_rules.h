@@ -38,8 +38,13 @@ class MergeValues {
 // `nyh2`: the merge values of an ending's digit with the chain's class, in order.
 MergeValues nyh2(int digit, int reading_class);
 
-// `stoph`: may an ending with this tens digit stand in an analysis of this level?
-bool stoph(int level, int digit);
+// `stoph`: may an ending with this tens digit stand in an analysis of this level? Inline: it is
+// asked for every index row of every chain step.
+inline bool stoph(int level, int digit) {
+  if (level == 1) return digit < 7;
+  if (level == 2) return digit == 7;
+  return false;
+}
 
 // `kh1`: may an index row of this kind be used as a segment at this level?
 bool kh1(int level, int kind);
