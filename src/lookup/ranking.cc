@@ -1,5 +1,9 @@
 #include "lookup/ranking.h"
 
+#include <optional>
+#include <string>
+#include <utility>
+
 #include "lookup/danish_check.h"
 #include "lookup/ranking_rules.h"
 #include "session/output_buffer.h"
@@ -16,36 +20,71 @@ namespace {
 // let the search recurse without end.
 constexpr int kMaxChainDepth = 24;
 
-// The chain extended by one segment that for_each_chain_segment let through (steps 4 to 14 of
-// the chain search).
-bool extend(Session& s, int pass, int level, std::string_view key, std::string_view variant,
-            int depth, const ChainRow& l, int k, const ChainSegment& seg, ChainSink sink) {
-  if (!sxv(l.link_state, seg.result / 10000)) return true;
-  int tail_start = l.tail_start;  // `pp0`
+// What a chain extended by one segment holds whatever the split and marker of the segment:
+// worked out once per segment, not once per marker.
+struct Extension {
+  int reading = 0;
+  int left_group = 0;
+  int group_digit = 0;
+  int tail_start = 0;
+  int penalty = 0;
+  int link_state = 0;
+  std::string head_labels;
+  std::string tail_labels;
+};
+
+// Steps 4 to 10 of the chain search for a segment that for_each_chain_segment let through:
+// the extension, or nothing when no split and marker can extend the chain with it. Every
+// step but the last reads the segment and the chain alone; the last (`nyv`, `valh`) reads
+// neither split nor marker either.
+std::optional<Extension> extension_of(const Session& s, int pass, const ChainRow& l, int k,
+                                      const ChainSegment& seg) {
+  if (!sxv(l.link_state, seg.result / 10000)) return std::nullopt;
+  Extension x;
+  x.tail_start = l.tail_start;  // `pp0`
   if (seg.g2 == 4) {
-    if (l.tail_start != 0) return true;
-    tail_start = l.start;
+    if (l.tail_start != 0) return std::nullopt;
+    x.tail_start = l.start;
   }
-  if (!stopki(seg.g2, l.group, l.tail_labels, 0)) return true;
-  const int next_group = seg.code / 1000;
-  const int group_digit = next_group % 10;
-  if (group_digit >= 9) return true;
+  if (!stopki(seg.g2, l.group, l.tail_labels, 0)) return std::nullopt;
+  x.left_group = seg.code / 1000;
+  x.group_digit = x.left_group % 10;
+  if (x.group_digit >= 9) return std::nullopt;
   const int kind = l.left_group;
-  if (pass == -2 && k == l.start && group_digit == 2 && kind == 4) return true;  // `stop0`
-  int link_state = l.link_state;                                                 // `nyx`
+  if (pass == -2 && k == l.start && x.group_digit == 2 && kind == 4) return std::nullopt;
+  x.link_state = l.link_state;  // `nyx`
   if (seg.g2 == 3) {
-    link_state = 2;
-  } else if (kind == 0 && seg.g2 < 4 && group_digit > 0) {
-    if (l.link_state != 0) return true;
-    link_state = 1;
+    x.link_state = 2;
+  } else if (kind == 0 && seg.g2 < 4 && x.group_digit > 0) {
+    if (l.link_state != 0) return std::nullopt;
+    x.link_state = 1;
   }
   const int best = s.q.nb.empty() ? 300 : s.q.nb.front();
-  const int penalty = (seg.code % 10) + l.penalty;
-  if (penalty >= best + 15) return true;
+  x.penalty = (seg.code % 10) + l.penalty;
+  if (x.penalty >= best + 15) return std::nullopt;
   const int coded_reading = (seg.result % 10000) / 10;
+  std::optional<int> v = nyv(s.startup, x.group_digit, kind, coded_reading);
+  if (!v || !valh(1, *v, l.reading)) return std::nullopt;
+  x.reading = *v;
+  std::string label = " " + int_to_text(coded_reading) + " " + int_to_text(*v) + " " +
+                      int_to_text(seg.key) + " " + int_to_text(kind);
+  x.head_labels = x.tail_start == 0 ? l.head_labels : label + l.head_labels;  // `ijl`
+  x.tail_labels = x.tail_start == 0 ? std::move(label) + l.tail_labels : l.tail_labels;
+  return x;
+}
+
+// The chain extended by one segment (steps 4 to 14 of the chain search): one new chain per
+// split that ends at k and per marker of its seam, each searched on before the next.
+bool extend(Session& s, int pass, int level, std::string_view key, std::string_view variant,
+            int depth, const ChainRow& l, int k, const ChainSegment& seg, ChainSink sink) {
+  const std::optional<Extension> x = extension_of(s, pass, l, k, seg);
+  if (!x) return true;
   for (std::size_t i = 0; i < s.q.dl.size(); ++i) {
     const SplitExtraRow& row = s.q.dl[i];  // the splits are set before the search
     if (row.end != k) continue;
+    const bool at_end = seg.result / 10000 == 1 && seg.g2 == 0 && row.k == l.start;  // `sl1`
+    const int closings = l.closings - (at_end ? 1 : 0);
+    if (closings <= pass) continue;
     const SplitBeforeRow* split_before =
         s.q.dlx.find([&](const SplitBeforeRow& d) { return d.k == row.k; });
     const std::string_view before =
@@ -54,34 +93,25 @@ bool extend(Session& s, int pass, int level, std::string_view key, std::string_v
     const std::string_view junction =
         std::string_view(row.extra).substr(0, static_cast<std::size_t>(z));
     for (const std::string& marker :
-         xpl10(s.startup, seg.digit, z, group_digit, before, seg.first.substr(1), junction)) {
+         xpl10(s.startup, seg.digit, z, x->group_digit, before, seg.first.substr(1), junction)) {
       Marked m1 = cs0(1, marker);
       Marked m2 = cs0(2, m1.rest);
-      std::optional<int> v = nyv(s.startup, group_digit, kind, coded_reading);
-      if (!v || !valh(1, *v, l.reading)) continue;
-      const std::string label = " " + int_to_text(coded_reading) + " " + int_to_text(*v) + " " +
-                                int_to_text(seg.key) + " " + int_to_text(kind);
-      std::string positions = int_to_text(row.k + m1.mark) + " " + l.positions;
-      const bool at_end = seg.result / 10000 == 1 && seg.g2 == 0 && row.k == l.start;  // `sl1`
-      const int closings = l.closings - (at_end ? 1 : 0);
-      if (closings <= pass) continue;
-      ChainRow next{
-          .reading = *v,
+      s.q.sl.set(ChainRow{
+          .reading = x->reading,
           .result = seg.result,
-          .left_group = next_group,
-          .group = kind,
-          .head_labels = tail_start == 0 ? l.head_labels : label + l.head_labels,  // `ijl`
-          .tail_start = tail_start,
-          .tail_labels = tail_start == 0 ? label + l.tail_labels : l.tail_labels,
+          .left_group = x->left_group,
+          .group = l.left_group,
+          .head_labels = x->head_labels,
+          .tail_start = x->tail_start,
+          .tail_labels = x->tail_labels,
           .reading_class = seg.merged,
-          .penalty = penalty + m2.mark,
+          .penalty = x->penalty + m2.mark,
           .marks = std::string(m2.rest),
           .start = row.k,
-          .positions = positions,
-          .link_state = link_state,
+          .positions = int_to_text(row.k + m1.mark) + " " + l.positions,
+          .link_state = x->link_state,
           .closings = closings,
-      };
-      s.q.sl.set(next);
+      });
       if (!findm(s, pass, level, key, variant, depth + 1, sink)) return false;
     }
   }
@@ -119,7 +149,9 @@ bool findm(Session& s, int pass, int level, std::string_view key, std::string_vi
            int depth, ChainSink sink) {
   if (!sink()) return false;
   if (depth >= kMaxChainDepth || !adv2(s, 14, 10000)) return true;
-  const ChainRow l = s.q.sl.front();
+  // Taken, not copied: no one reads the row after the sink, and each chain tried next
+  // replaces it.
+  const ChainRow l = std::move(s.q.sl.front());
   if (l.left_group >= 9 || l.start < 0 || static_cast<std::size_t>(l.start) > key.size()) {
     return true;
   }

@@ -35,7 +35,8 @@ bool for_each_chain_segment(const Session& s, int m, int level, std::string_view
                             ChainSegmentSink sink);
 
 // `findm`: yields the current chain (the `sl` row), then depth first every chain that extends
-// it by one segment to the left. The sink returns false to stop.
+// it by one segment to the left. The sink returns false to stop. Only the sink may read the
+// `sl` row: the search takes it over once the sink has returned.
 bool findm(Session& s, int pass, int level, std::string_view key, std::string_view variant,
            int depth, ChainSink sink);
 
