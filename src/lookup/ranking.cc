@@ -92,28 +92,30 @@ bool extend(Session& s, int pass, int level, std::string_view key, std::string_v
     const int z = k - row.k;
     const std::string_view junction =
         std::string_view(row.extra).substr(0, static_cast<std::size_t>(z));
-    for (const std::string& marker :
-         xpl10(s.startup, seg.digit, z, x->group_digit, before, seg.first.substr(1), junction)) {
-      Marked m1 = cs0(1, marker);
-      Marked m2 = cs0(2, m1.rest);
-      s.q.sl.set(ChainRow{
-          .reading = x->reading,
-          .result = seg.result,
-          .left_group = x->left_group,
-          .group = l.left_group,
-          .head_labels = x->head_labels,
-          .tail_start = x->tail_start,
-          .tail_labels = x->tail_labels,
-          .reading_class = seg.merged,
-          .penalty = x->penalty + m2.mark,
-          .marks = std::string(m2.rest),
-          .start = row.k,
-          .positions = int_to_text(row.k + m1.mark) + " " + l.positions,
-          .link_state = x->link_state,
-          .closings = closings,
-      });
-      if (!findm(s, pass, level, key, variant, depth + 1, sink)) return false;
-    }
+    const bool go_on = for_each_junction_marker(
+        s.startup, seg.digit, z, x->group_digit, before, seg.first.substr(1), junction,
+        [&](std::string_view marker) {
+          Marked m1 = cs0(1, marker);
+          Marked m2 = cs0(2, m1.rest);
+          s.q.sl.set(ChainRow{
+              .reading = x->reading,
+              .result = seg.result,
+              .left_group = x->left_group,
+              .group = l.left_group,
+              .head_labels = x->head_labels,
+              .tail_start = x->tail_start,
+              .tail_labels = x->tail_labels,
+              .reading_class = seg.merged,
+              .penalty = x->penalty + m2.mark,
+              .marks = std::string(m2.rest),
+              .start = row.k,
+              .positions = int_to_text(row.k + m1.mark) + " " + l.positions,
+              .link_state = x->link_state,
+              .closings = closings,
+          });
+          return findm(s, pass, level, key, variant, depth + 1, sink);
+        });
+    if (!go_on) return false;
   }
   return true;
 }

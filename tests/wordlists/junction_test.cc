@@ -78,5 +78,39 @@ TEST(Xpl10, FixedRules) {
   }
 }
 
+// The walk stops at the marker whose sink call says so: a table row, the parenthesised
+// pattern or a fixed rule.
+TEST(ForEachJunctionMarker, StopsWhereTheSinkSaysSo) {
+  StartupTables t;
+  t.x.add({1, 0, "  ", "sa", "{s1"});
+  t.x.add({1, 0, "  ", "s", "{s2"});
+  static const struct {
+    int length;
+    const char* pattern;
+    const char* junction;
+    int stop_at;  // the sink returns false for this marker (1 = the first)
+    Markers seen;
+    bool done;
+  } kCases[] = {
+      {1, "  ", "s", 1, {"{s1"}, false},
+      {1, "  ", "s", 2, {"{s1", "{s2"}, false},
+      {1, "  ", "s", 3, {"{s1", "{s2", "{s"}, false},
+      {1, "  ", "s", 4, {"{s1", "{s2", "{s"}, true},
+      {0, "(a)x", "", 1, {"x"}, false},
+      {0, "(e)x", "", 1, {}, true},
+      {0, "  ", "", 1, {" "}, false},
+  };
+  for (const auto& c : kCases) {
+    Markers seen;
+    const bool done = for_each_junction_marker(t, 1, c.length, 0, "auto", c.pattern, c.junction,
+                                               [&](std::string_view marker) {
+                                                 seen.emplace_back(marker);
+                                                 return static_cast<int>(seen.size()) != c.stop_at;
+                                               });
+    EXPECT_EQ(seen, c.seen) << c.pattern << c.stop_at;
+    EXPECT_EQ(done, c.done) << c.pattern << c.stop_at;
+  }
+}
+
 }  // namespace
 }  // namespace velimora
