@@ -47,38 +47,38 @@ bool step(Session& s, const SegmentSearch& search, const SearchStateRow& st, int
   if (match.text.empty()) return true;
   const char c = match.text[0];
   const std::string_view pattern = std::string_view(match.text).substr(1);
-  for (const std::string& marker : xpl10(s.startup, match.reading, z, h, x2, pattern, junction)) {
-    Marked m1 = cs0(1, marker);
-    Marked m2 = cs0(2, m1.rest);
-    if (!mcgs(st.mark, '\r', st.code_a, 0, m2.rest)) continue;
-    const int w = (match.score2 % 10000) / 10;
-    std::optional<int> v = nyv(s.startup, h, match.kind, w);
-    if (!v || !valh(1, st.value, *v)) continue;
-    const int m = q + k;
-    const int d = (match.score % 10) + m2.mark + st.penalty;
-    const int b = (match.score2 / 10000) % 2;
-    const int depth = st.depth + b;
-    if (depth >= 8) continue;
-    const int f = (b == 1 && m == st.split) ? 1 : 0;  // `sl1`
-    const int u = st.count + f + match.from_index;
-    if (u >= 5 || (d * 10) / (m + 8) >= 9) continue;
-    SearchStateRow next{depth,
-                        st.path + " " + int_to_text(w) + " " + int_to_text(*v) + " " +
-                            int_to_text(match.key) + " " + int_to_text(match.kind),
-                        st.positions + " " + int_to_text(st.split + m1.mark),
-                        m,
-                        c,
-                        (match.score / 100) % 10,
-                        match.kind,
-                        d,
-                        *v,
-                        match.score2,
-                        match.merged,
-                        u};
-    s.q.sn.set(next);
-    if (!fsr(s, search, next, match.key, match.kind, sink)) return false;
-  }
-  return true;
+  return for_each_junction_marker(
+      s.startup, match.reading, z, h, x2, pattern, junction, [&](std::string_view marker) {
+        Marked m1 = cs0(1, marker);
+        Marked m2 = cs0(2, m1.rest);
+        if (!mcgs(st.mark, '\r', st.code_a, 0, m2.rest)) return true;
+        const int w = (match.score2 % 10000) / 10;
+        std::optional<int> v = nyv(s.startup, h, match.kind, w);
+        if (!v || !valh(1, st.value, *v)) return true;
+        const int m = q + k;
+        const int d = (match.score % 10) + m2.mark + st.penalty;
+        const int b = (match.score2 / 10000) % 2;
+        const int depth = st.depth + b;
+        if (depth >= 8) return true;
+        const int f = (b == 1 && m == st.split) ? 1 : 0;  // `sl1`
+        const int u = st.count + f + match.from_index;
+        if (u >= 5 || (d * 10) / (m + 8) >= 9) return true;
+        SearchStateRow next{depth,
+                            st.path + " " + int_to_text(w) + " " + int_to_text(*v) + " " +
+                                int_to_text(match.key) + " " + int_to_text(match.kind),
+                            st.positions + " " + int_to_text(st.split + m1.mark),
+                            m,
+                            c,
+                            (match.score / 100) % 10,
+                            match.kind,
+                            d,
+                            *v,
+                            match.score2,
+                            match.merged,
+                            u};
+        s.q.sn.set(next);
+        return fsr(s, search, next, match.key, match.kind, sink);
+      });
 }
 
 }  // namespace

@@ -140,8 +140,10 @@ void RowIndex::rebuild_index(const StartupTables& t) {
   });
   index_runs_ = hash_runs(index_, index_key);
   kept_by_slot_.assign(index_runs_.size(), {});
-  const std::size_t sizes[4] = {t.u0.size(), t.u1.size(), t.u2.size(), t.u4.size()};
-  std::copy(std::begin(sizes), std::end(sizes), std::begin(index_sizes_));
+  index_sizes_[0] = t.u0.size();
+  index_sizes_[1] = t.u1.size();
+  index_sizes_[2] = t.u2.size();
+  index_sizes_[3] = t.u4.size();
 }
 
 void RowIndex::rebuild_junctions(const StartupTables& t) {
